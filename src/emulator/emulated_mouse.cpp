@@ -104,6 +104,16 @@ void EmulatedMouse::setStalledReads(bool stalled) {
     reportArrived.notify_all();
 }
 
+void EmulatedMouse::setStalledWrites(bool stalled) {
+    std::lock_guard<std::mutex> lock(mutex);
+    areWritesStalled = stalled;
+    reportArrived.notify_all();
+}
+
+void EmulatedMouse::waitWhileWritesStalled(std::unique_lock<std::mutex>& lock) {
+    reportArrived.wait(lock, [this] { return !areWritesStalled || isUnplugged; });
+}
+
 void EmulatedMouse::setWrongEcho(bool isWrong) {
     std::lock_guard<std::mutex> lock(mutex);
     isEchoWrong = isWrong;
@@ -193,7 +203,8 @@ bool EmulatedMouse::countReceivedReport() {
 }
 
 int EmulatedMouse::sendFeatureReport(HidHandle* handle, const uint8_t* data, size_t length) {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::unique_lock<std::mutex> lock(mutex);
+    waitWhileWritesStalled(lock);
     if (!isHandleUsable(handle) || handle->isEventInterface || length < 9) return -1;
     if (!countReceivedReport()) return -1;
     record(Report::Direction::SetFeature, false, data, length);
@@ -217,7 +228,8 @@ int EmulatedMouse::getFeatureReport(HidHandle* handle, uint8_t* data, size_t len
 }
 
 int EmulatedMouse::write(HidHandle* handle, const uint8_t* data, size_t length) {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::unique_lock<std::mutex> lock(mutex);
+    waitWhileWritesStalled(lock);
     if (!isHandleUsable(handle) || handle->isEventInterface || length < 1) return -1;
     if (!countReceivedReport()) return -1;
     record(Report::Direction::Write, false, data, length);

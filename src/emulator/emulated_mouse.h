@@ -80,6 +80,8 @@ public:
     void setEventInterfacePresent(bool isPresent);
     void setReadyNotification(bool isSent);
     void setStalledReads(bool isStalled);
+    // Sends and writes hang until the switch is cleared (a busy transport).
+    void setStalledWrites(bool isStalled);
     void setWrongEcho(bool isWrong);
     // After n more reports received, every write fails (-1: never).
     void failWritesAfter(int reports);
@@ -114,6 +116,7 @@ private:
 
     bool isHandleUsable(HidHandle* handle) const;
     bool countReceivedReport();  // false when the write must fail
+    void waitWhileWritesStalled(std::unique_lock<std::mutex>& lock);
     void carryOutCommand(const uint8_t* block);
     void applyDataPhase();
     void queueInput(const std::vector<uint8_t>& data);
@@ -134,6 +137,7 @@ private:
     bool hasEventInterface = true;
     bool isReadySent = true;
     bool isStalled = false;
+    bool areWritesStalled = false;
     bool isEchoWrong = false;
     int writesBeforeFailure = -1;
     int reportsBeforeUnplug = -1;

@@ -1,0 +1,355 @@
+// What the device receives for every command: the request frame, the data
+// phase cut into reports, and what a query hands back, on the emulated mouse
+// (mouse commands) and on a recording back end (the keyboard's 64-byte
+// reports). Failures print the expected and received bytes in hex.
+
+#include <QtTest>
+#include <functional>
+#include <map>
+
+#include "device/device_table.h"
+#include "device/report_codec.h"
+#include "link_fixture.h"
+
+namespace {
+
+using Command = std::function<void(Hid_Thread&)>;
+
+uchar pattern[512];  // byte i = i mod 256, the caller's buffer for data sets
+
+const std::map<QString, Command>& commands() {
+    static const std::map<QString, Command> table = {
+        {"01 report rate", [](Hid_Thread& l) { l.hid_01H_SetReportRate(1); }},
+        {"02 profile", [](Hid_Thread& l) { l.hid_02H_SetCurrentProfile(3); }},
+        {"03 function option", [](Hid_Thread& l) { l.hid_03H_SetFunctionOption(2, 1, 0x45, 7); }},
+        {"07 LED instruction", [](Hid_Thread& l) { l.hid_07H_SetLEDInstructFunction(0, 1, 2, 3); }},
+        {"0B DPI stage", [](Hid_Thread& l) { l.hid_0BH_SetCurrentDPIStage(2); }},
+        {"0D lighting", [](Hid_Thread& l) { l.hid_0DH_SetRGBLedEffect(3, 128, 10); }},
+        {"10 colours type 2", [](Hid_Thread& l) { l.hid_10H_SetLED8StageColor(2, pattern); }},
+        {"10 colours type 0", [](Hid_Thread& l) { l.hid_10H_SetLED8StageColor(0, pattern); }},
+        {"10 colours type 1", [](Hid_Thread& l) { l.hid_10H_SetLED8StageColor(1, pattern); }},
+        {"11 DPI set", [](Hid_Thread& l) { l.hid_11H_SetDPISet(4, pattern); }},
+        {"12 key matrix", [](Hid_Thread& l) { l.hid_12H_SetKeyMatrix(pattern); }},
+        {"13 macro", [](Hid_Thread& l) { l.hid_13H_SetMacroKey(1, pattern); }},
+        {"80 version", [](Hid_Thread& l) { QString v; l.hid_80H_GetFWVersion(v); }},
+        {"81 report rate", [](Hid_Thread& l) { uchar r = 0; l.hid_81H_GetReportRate(r); }},
+        {"82 profile", [](Hid_Thread& l) { uchar p = 0; l.hid_82H_GetCurrentProfile(p); }},
+        {"83 function option", [](Hid_Thread& l) { uchar a, b, c; l.hid_83H_GetFunctionOption(a, b, c); }},
+        {"87 LED instruction", [](Hid_Thread& l) { uchar a, b, c; l.hid_87H_GetLEDInstructFunction(0, a, b, c); }},
+        {"8B DPI stage", [](Hid_Thread& l) { uchar s; l.hid_8BH_GetCurrentDPIStage(s); }},
+        {"8D lighting", [](Hid_Thread& l) { uchar a, b, c; l.hid_8DH_GetRGBLedEffect(a, b, c); }},
+        {"90 colours", [](Hid_Thread& l) { uchar b[24]; l.hid_90H_GetLED8StageColor(1, b); }},
+        {"91 DPI set", [](Hid_Thread& l) { uchar n, b[8]; l.hid_91H_GetDPISet(n, b); }},
+        {"92 key matrix", [](Hid_Thread& l) { uchar b[64]; l.hid_92H_GetKeyMatrix(b); }},
+        {"93 macro", [](Hid_Thread& l) { uchar b[128]; l.hid_93H_GetMacroKey(5, b); }},
+        {"kb 03 options", [](Hid_Thread& l) { l.hid_03H_SetKeyboardoption(1, 2, 3, 4); }},
+        {"kb 04 sensitivity", [](Hid_Thread& l) { l.hid_04H_SetButtonSensitivity(5, 6, 7, 8); }},
+        {"kb 07 indicator", [](Hid_Thread& l) { l.hid_07H_SetControlIndicatorLight(2, 9); }},
+        {"kb 08 LED type", [](Hid_Thread& l) { l.hid_08H_SetLEDType(1, 2, 3, 4, 5, 6); }},
+        {"kb 09 mode", [](Hid_Thread& l) { l.hid_09H_SetKeyboardMode(2); }},
+        {"kb 0D key matrix", [](Hid_Thread& l) { l.hid_0DH_SetKeyMatrix(pattern); }},
+        {"kb 0E key on/off", [](Hid_Thread& l) { l.hid_0EH_SetKeyOnOff(pattern); }},
+        {"kb 11 macro", [](Hid_Thread& l) { l.hid_11H_SetMacroKey(2, pattern); }},
+        {"kb 12 picture", [](Hid_Thread& l) { l.hid_12H_SetUserPicture(3, 1, pattern); }},
+        {"kb 13 recovery", [](Hid_Thread& l) { l.hid_13H_SetRecoveryData(); }},
+        {"kb 14 colour", [](Hid_Thread& l) { l.hid_14H_SetColor(1, 255, 0, 0); }},
+        {"kb 83 options", [](Hid_Thread& l) { uchar a = 0, b = 0, c = 0, d = 0; l.hid_83H_GetKeyboardoption(a, b, c, d); }},
+        {"kb 84 sensitivity", [](Hid_Thread& l) { uchar a = 0, b = 0, c = 0, d = 0; l.hid_84H_GetButtonSensitivity(a, b, c, d); }},
+        {"kb 88 LED type", [](Hid_Thread& l) { uchar a = 0, b = 0, c = 0, d = 0, e = 0; l.hid_88H_GetLEDType(a, b, c, d, e); }},
+        {"kb 89 mode", [](Hid_Thread& l) { uchar m = 0; l.hid_89H_GetKeyboardMode(m); }},
+        {"kb 8D key matrix", [](Hid_Thread& l) { uchar b[512] = {}; l.hid_8DH_GetKeyMatrix(b); }},
+        {"kb 8E key on/off", [](Hid_Thread& l) { uchar b[21] = {}; l.hid_8EH_GetKeyOnOff(b); }},
+        {"kb 91 macro", [](Hid_Thread& l) { uchar b[192] = {}; l.hid_91H_GetMacroKey(2, b); }},
+        {"kb 92 picture", [](Hid_Thread& l) { uchar b[512] = {}; l.hid_92H_GetUserPicture(3, b); }},
+        {"kb 94 colour", [](Hid_Thread& l) { uchar r = 0, g = 0, b = 0; l.hid_94H_GetColor(3, r, g, b); }},
+    };
+    return table;
+}
+
+std::vector<uint8_t> bytesFromHex(const QString& hex) {
+    std::vector<uint8_t> bytes;
+    for (const QString& part : hex.split(' ', Qt::SkipEmptyParts))
+        bytes.push_back(static_cast<uint8_t>(part.toUInt(nullptr, 16)));
+    return bytes;
+}
+
+// The keyboard's side: the recording back end as device 0.
+struct KeyboardFixture {
+    KeyboardFixture() {
+        resetLinkState();
+        link.setBackend(&keyboard);
+        link.setOwner(&owner);
+        link.updateDeviceList(loadDeviceTable(":/DevInfo.ini", "/nonexistent").rows);
+        link.setDevicePaths(0, "recorded/commands", QString());
+        keyboard.answer = {0x00, 0x00};  // the handshake fails quietly
+        keyboard.answer.resize(9);
+        link.swichCurDevice(0);
+        keyboard.featureReports.clear();
+    }
+    ~KeyboardFixture() { resetLinkState(); }
+
+    RecordingBackend keyboard;
+    RecordingOwner owner;
+    RecordingPrompt prompt;
+    Hid_Thread link;
+};
+
+}  // namespace
+
+class CommandFrames : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        for (int i = 0; i < 512; ++i) pattern[i] = static_cast<uchar>(i % 256);
+    }
+
+    void requestFrame_data() {
+        QTest::addColumn<QString>("expected");
+        // Mouse, and the commands both devices share.
+        QTest::newRow("01 report rate") << "00 01 01 00 00 00 00 00 FD";
+        QTest::newRow("02 profile") << "00 02 03 00 00 00 00 00 FA";
+        QTest::newRow("03 function option") << "00 03 02 01 45 07 00 00 AD";
+        QTest::newRow("07 LED instruction") << "00 07 00 01 02 03 00 00 F2";
+        QTest::newRow("0B DPI stage") << "00 0B 02 00 00 00 00 00 F2";
+        QTest::newRow("0D lighting") << "00 0D 03 80 0A 00 00 00 65";
+        QTest::newRow("10 colours type 2") << "00 10 02 04 00 00 00 00 E9";
+        QTest::newRow("10 colours type 0") << "00 10 00 18 00 00 00 00 D7";
+        QTest::newRow("11 DPI set") << "00 11 04 08 00 00 00 00 E2";
+        QTest::newRow("12 key matrix") << "00 12 01 40 08 00 00 00 A4";
+        QTest::newRow("13 macro") << "00 13 01 80 00 00 00 00 6B";
+        QTest::newRow("80 version") << "00 80 00 00 00 00 00 00 7F";
+        QTest::newRow("81 report rate") << "00 81 00 00 00 00 00 00 7E";
+        QTest::newRow("82 profile") << "00 82 00 00 00 00 00 00 7D";
+        QTest::newRow("83 function option") << "00 83 00 00 00 00 00 00 7C";
+        QTest::newRow("87 LED instruction") << "00 87 00 00 00 00 00 00 78";
+        QTest::newRow("8B DPI stage") << "00 8B 00 00 00 00 00 00 74";
+        QTest::newRow("8D lighting") << "00 8D 00 00 00 00 00 00 72";
+        QTest::newRow("90 colours") << "00 90 01 00 00 00 00 00 6E";
+        QTest::newRow("91 DPI set") << "00 91 00 00 00 00 00 00 6E";
+        QTest::newRow("92 key matrix") << "00 92 01 00 00 00 00 00 6C";
+        QTest::newRow("93 macro") << "00 93 05 00 00 00 00 00 67";
+        // Keyboard: index in byte 3, count in byte 4; queries carry no count.
+        QTest::newRow("kb 03 options") << "00 03 01 02 03 04 00 00 F2";
+        QTest::newRow("kb 04 sensitivity") << "00 04 05 06 07 08 00 00 E1";
+        QTest::newRow("kb 07 indicator") << "00 07 02 09 00 00 00 00 ED";
+        QTest::newRow("kb 08 LED type") << "00 08 01 02 03 04 05 06 E2";
+        QTest::newRow("kb 09 mode") << "00 09 02 00 00 00 00 00 F4";
+        QTest::newRow("kb 0D key matrix") << "00 0D 00 00 08 00 00 00 EA";
+        QTest::newRow("kb 0E key on/off") << "00 0E 00 00 15 00 00 00 DC";
+        QTest::newRow("kb 11 macro") << "00 11 00 02 03 00 00 00 E9";
+        QTest::newRow("kb 12 picture") << "00 12 00 03 08 01 00 00 E1";
+        QTest::newRow("kb 13 recovery") << "00 13 FF 00 00 00 00 00 ED";
+        QTest::newRow("kb 14 colour") << "00 14 00 01 FF 00 00 00 EB";
+        QTest::newRow("kb 83 options") << "00 83 00 00 00 00 00 00 7C";
+        QTest::newRow("kb 84 sensitivity") << "00 84 00 00 00 00 00 00 7B";
+        QTest::newRow("kb 88 LED type") << "00 88 00 00 00 00 00 00 77";
+        QTest::newRow("kb 89 mode") << "00 89 00 00 00 00 00 00 76";
+        QTest::newRow("kb 8D key matrix") << "00 8D 00 00 00 00 00 00 72";
+        QTest::newRow("kb 8E key on/off") << "00 8E 00 00 00 00 00 00 71";
+        QTest::newRow("kb 91 macro") << "00 91 00 02 00 00 00 00 6C";
+        QTest::newRow("kb 92 picture") << "00 92 00 03 00 00 00 00 6A";
+        QTest::newRow("kb 94 colour") << "00 94 00 03 00 00 00 00 68";
+    }
+
+    void requestFrame() {
+        QFETCH(QString, expected);
+        const QString name = QTest::currentDataTag();
+        std::vector<uint8_t> received;
+        if (name.startsWith("kb ")) {
+            KeyboardFixture fixture;
+            fixture.keyboard.inputReports.assign(8, std::vector<uint8_t>(64, 0));
+            commands().at(name)(fixture.link);
+            fixture.link.waitForPendingTransfer();
+            QVERIFY(!fixture.keyboard.featureReports.empty());
+            received = fixture.keyboard.featureReports.front();
+        } else {
+            LinkFixture fixture;
+            commands().at(name)(*fixture.link);
+            const auto reports = fixture.takeReports();
+            QVERIFY(!reports.empty());
+            QCOMPARE(int(reports.front().direction), int(EmulatedMouse::Report::Direction::SetFeature));
+            received = reports.front().bytes;
+        }
+        QVERIFY2(received == bytesFromHex(expected),
+                 qPrintable("expected " + expected + "\n   received " + hexBytes(received)));
+    }
+
+    // Data phases: cut into reports of the device's length behind a report id
+    // 0x00, the last one padded with zeros.
+    void dataPhaseReports_data() {
+        QTest::addColumn<int>("reportCount");
+        QTest::addColumn<int>("dataLength");
+        QTest::newRow("10 colours type 2") << 1 << 4;
+        QTest::newRow("10 colours type 0") << 1 << 24;
+        QTest::newRow("10 colours type 1") << 1 << 24;
+        QTest::newRow("11 DPI set") << 1 << 8;
+        QTest::newRow("12 key matrix") << 2 << 64;
+        QTest::newRow("13 macro") << 4 << 128;
+        QTest::newRow("kb 0D key matrix") << 8 << 512;
+        QTest::newRow("kb 0E key on/off") << 1 << 21;
+        QTest::newRow("kb 11 macro") << 3 << 192;
+        QTest::newRow("kb 12 picture") << 8 << 512;
+    }
+
+    void dataPhaseReports() {
+        QFETCH(int, reportCount);
+        QFETCH(int, dataLength);
+        const QString name = QTest::currentDataTag();
+        std::vector<std::vector<uint8_t>> written;
+        int reportLength = 32;
+        if (name.startsWith("kb ")) {
+            KeyboardFixture fixture;
+            commands().at(name)(fixture.link);
+            fixture.link.waitForPendingTransfer();
+            written = fixture.keyboard.outputReports;
+            reportLength = 64;
+        } else {
+            LinkFixture fixture;
+            commands().at(name)(*fixture.link);
+            for (const auto& report : fixture.takeReports())
+                if (report.direction == EmulatedMouse::Report::Direction::Write)
+                    written.push_back(report.bytes);
+        }
+        QCOMPARE(int(written.size()), reportCount);
+        for (int index = 0; index < reportCount; ++index) {
+            std::vector<uint8_t> expected(size_t(reportLength + 1), 0);
+            for (int byte = 0; byte < reportLength; ++byte) {
+                const int offset = index * reportLength + byte;
+                if (offset < dataLength) expected[size_t(byte + 1)] = uint8_t(offset % 256);
+            }
+            QVERIFY2(written[size_t(index)] == expected,
+                     qPrintable(QString("report %1\n   expected %2\n   received %3")
+                                    .arg(index)
+                                    .arg(hexBytes(expected), hexBytes(written[size_t(index)]))));
+        }
+    }
+
+    // A query that cannot reach the device hands back its documented
+    // fallback: the prefill, zeros, or the caller's previous values.
+    void queryFailureResults() {
+        LinkFixture fixture;
+        fixture.mouse.setUnplugged(true);
+        Hid_Thread& link = *fixture.link;
+
+        QString version = "old";
+        link.hid_80H_GetFWVersion(version);
+        QCOMPARE(version, QString("unknown"));
+        uchar rate = 4, profile = 6;
+        link.hid_81H_GetReportRate(rate);
+        link.hid_82H_GetCurrentProfile(profile);
+        QCOMPARE(int(rate), 4);
+        QCOMPARE(int(profile), 6);
+        uchar type = 9, option1 = 9, option2 = 9, stage = 9, effect = 9, brightness = 9, speed = 9;
+        link.hid_83H_GetFunctionOption(type, option1, option2);
+        link.hid_8BH_GetCurrentDPIStage(stage);
+        link.hid_8DH_GetRGBLedEffect(effect, brightness, speed);
+        for (uchar value : {type, option1, option2, stage, effect, brightness, speed})
+            QCOMPARE(int(value), 0);
+        uchar led1 = 7, led2 = 7, led3 = 7, stages = 7, codes[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+        QVERIFY(!link.hid_87H_GetLEDInstructFunction(0, led1, led2, led3));
+        QVERIFY(!link.hid_91H_GetDPISet(stages, codes));
+        QCOMPARE(int(led1), 7);
+        QCOMPARE(int(stages), 7);
+        QCOMPARE(int(codes[7]), 8);
+        uchar colours[24];
+        std::fill(std::begin(colours), std::end(colours), uchar(0xAA));
+        link.hid_90H_GetLED8StageColor(0, colours);
+        QCOMPARE(int(colours[23]), 0xAA);
+    }
+
+    // Two of four macro reports arrive, then the device goes quiet: the
+    // query gives those bytes and the caller's own for the rest.
+    void partialDataPhaseKeepsCallerBytes() {
+        resetLinkState();
+        RecordingBackend device;
+        RecordingPrompt prompt;
+        Hid_Thread link;
+        link.setBackend(&device);
+        link.setDataReadTimeout(50);
+        link.updateDeviceList(loadDeviceTable(":/DevInfo.ini", "/nonexistent").rows);
+        link.setDevicePaths(1, "recorded/commands", QString());
+        device.inputReports.assign(2, std::vector<uint8_t>(32, 0x11));
+        uchar macro[128];
+        std::fill(std::begin(macro), std::end(macro), uchar(0xEE));
+        link.hid_93H_GetMacroKey(5, macro);
+        QCOMPARE(int(macro[63]), 0x11);
+        QCOMPARE(int(macro[64]), 0xEE);
+        QCOMPARE(int(macro[127]), 0xEE);
+        resetLinkState();
+    }
+
+    // Answers come from fixed offsets of the reply; the keyboard's value
+    // queries keep the caller's values when the reply brings nothing new.
+    void queryAnswers() {
+        LinkFixture fixture;
+        EmulatedMouse::State state = fixture.mouse.state();
+        state.sensorType = 2;
+        state.reportRate = 1;
+        state.functionOption1 = 0x45;
+        state.functionOption2 = 0x07;
+        state.firmwareMajor = 0x1A;
+        state.firmwareMinor = 0x0B;
+        state.dpiStageCount = 6;
+        state.dpiCodes = {0x05, 0x4A, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80};
+        fixture.mouse.setState(state);
+        Hid_Thread& link = *fixture.link;
+
+        uchar type = 0, option1 = 0, option2 = 0;
+        link.hid_83H_GetFunctionOption(type, option1, option2);
+        QCOMPARE(int(type), 2);
+        QCOMPARE(int(option1), 0x45);
+        QCOMPARE(int(option2), 0x07);
+        QString version;
+        link.hid_80H_GetFWVersion(version);
+        QCOMPARE(version, QString("1a.0B"));
+        uchar stages = 0, codes[8] = {};
+        QVERIFY(link.hid_91H_GetDPISet(stages, codes));
+        QCOMPARE(int(stages), 6);
+        QCOMPARE(int(codes[1]), 0x4A);
+        uchar logo = 9, led2 = 0, led3 = 0;
+        QVERIFY(link.hid_87H_GetLEDInstructFunction(0, logo, led2, led3));
+        QCOMPARE(int(logo), 0);  // the logo LED is fitted
+
+        KeyboardFixture keyboard;
+        keyboard.keyboard.answer = {0x00, 0x94, 0x00, 0x03, 0x10, 0x20, 0x30, 0x00, 0x00};
+        uchar red = 1, green = 2, blue = 3;
+        keyboard.link.hid_94H_GetColor(3, red, green, blue);
+        QCOMPARE(QList<int>({red, green, blue}), QList<int>({0x10, 0x20, 0x30}));
+        keyboard.keyboard.isAnswering = false;
+        uchar effect = 1, speed = 2, light = 3, colour = 4, direction = 5;
+        keyboard.link.hid_88H_GetLEDType(effect, speed, light, colour, direction);
+        QCOMPARE(QList<int>({effect, speed, light, colour, direction}), QList<int>({1, 2, 3, 4, 5}));
+    }
+
+    // With scrambling on, the command block travels scrambled; a query
+    // without a data phase comes back unscrambled, one with a data phase as
+    // received.
+    void scrambledExchange() {
+        LinkFixture fixture;
+        fixture.mouse.setScrambling(true, "731406");
+        isEncode = true;
+        fixture.link->chkDeviceIsEnCode();  // loads the default code 731406
+        QVERIFY(isDeviceOk);
+        fixture.takeReports();
+
+        fixture.link->hid_0BH_SetCurrentDPIStage(5);
+        const auto reports = fixture.takeReports();
+        uint8_t expected[8] = {0x0B, 0x05, 0, 0, 0, 0, 0, 0xEF};
+        report_codec::scramble(expected, secrecyCode);
+        QVERIFY(std::equal(expected, expected + 8, reports.front().bytes.begin() + 1));
+        QCOMPARE(int(fixture.mouse.state().dpiStage), 5);
+
+        uchar stage = 0;
+        fixture.link->hid_8BH_GetCurrentDPIStage(stage);
+        QCOMPARE(int(stage), 5);
+
+        uchar stages = 0, codes[8] = {};
+        QVERIFY(fixture.link->hid_91H_GetDPISet(stages, codes));
+        const auto query = fixture.takeReports();
+        QCOMPARE(int(stages), int(query.at(1).bytes.at(2)));  // the raw reply byte
+    }
+};
+
+QTEST_MAIN(CommandFrames)
+#include "tst_command_frames.moc"
