@@ -1,21 +1,10 @@
 #include <QApplication>
 #include <QDir>
-#include <cstdio>
 
 #include "app/backend_choice.h"
-#include "app/device_check.h"
-#include "device/hid_thread.h"
-
-namespace {
-
-// Until the window exists the owner only reports what the link asks of it.
-class ConsoleOwner final : public DeviceLinkOwner {
-public:
-    QString ownerTitle() const override { return QStringLiteral("Q4"); }
-    void requestClose() override { std::puts("close requested"); }
-};
-
-}  // namespace
+#include "app/startup.h"
+#include "app/widget.h"
+#include "input/key_capture.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -24,13 +13,17 @@ int main(int argc, char* argv[]) {
     QDir::setCurrent(programPath.left(programPath.lastIndexOf('/')));
 
     const std::unique_ptr<HidBackend> backend = createBackendFromEnvironment();
-    ConsoleOwner owner;
-    Hid_Thread link;
-    link.setBackend(backend.get());
-    link.setOwner(&owner);
-    runDeviceCheck(link);
-
-    std::printf("device %s%s\n", isDeviceOk ? "accepted" : "not accepted",
-                isDemoMode ? " (demo mode)" : "");
-    return isDeviceOk ? 0 : 1;
+    int exitCode = 0;
+    {
+        Widget window;
+        window.setDeviceBackend(backend.get());
+        bool isNonUsLayout = false;
+        initInputHooks(&isNonUsLayout, false);
+        setKeyboardCallback(onHookKey, &window);
+        setMouseCallback(onHookMouse, &window);
+        startProgram(window);
+        exitCode = application.exec();
+        removeHooks();
+    }
+    return exitCode;
 }

@@ -12,7 +12,7 @@ q4_packages=(
     qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
     qml6-module-qttest qml6-module-qtmultimedia
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-    xvfb xauth xcompmgr x11-apps fonts-wqy-microhei
+    xvfb xauth xcompmgr x11-apps x11-xserver-utils fonts-wqy-microhei fonts-dejavu-core
 )
 
 ensure_packages() {

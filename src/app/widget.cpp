@@ -1,0 +1,59 @@
+#include "app/widget.h"
+
+#include <QCoreApplication>
+
+#include "app/device_check.h"
+#include "app/device_monitor.h"
+#include "ui/my_qquick_view.h"
+#include "ui/ui_controler.h"
+
+Widget::Widget(QWidget* parent) : QWidget(parent) {
+    hidThread.setOwner(this);
+    controller = new Ui_Controler();
+    controller->setupUi(this);
+    view()->hid = &hidThread;
+    pollTimer.setInterval(kPollInterval);
+    pollTimer.setSingleShot(true);
+    connect(&pollTimer, &QTimer::timeout, this, &Widget::checkDevice);
+    deviceMonitor = new DeviceMonitor(this);
+    connect(deviceMonitor, &DeviceMonitor::deviceChanged, this, &Widget::notifyDeviceChange);
+}
+
+Widget::~Widget() {
+    hidThread.stopListen();
+    controller->deleteLater();
+}
+
+myQQuickView* Widget::view() const { return controller->view; }
+
+void Widget::notifyDeviceChange() { pollTimer.start(); }
+
+void Widget::checkDevice() {
+    runDeviceCheck(hidThread);
+    view()->syncFW();
+}
+
+void Widget::startUi() {
+    view()->initUI();
+    QCoreApplication::postEvent(this, new RunUiEvent());
+}
+
+void Widget::customEvent(QEvent* event) {
+    if (event->type() == QEvent::User && static_cast<RunUiEvent*>(event)->tag == RunUiEvent::kTag)
+        view()->runUI();
+}
+
+// The request comes from inside a device check; the window closes once the
+// event loop runs again. Closing the only window ends the program; a window
+// that was never shown ends it explicitly, as closing a hidden window does
+// not count as the last window closing.
+void Widget::requestClose() {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const bool wasShown = isVisible();
+            close();
+            if (!wasShown) QCoreApplication::exit(0);
+        },
+        Qt::QueuedConnection);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include "device/hid_thread.h"
+
+class DeviceMonitor;
+class Ui_Controler;
+class myQQuickView;
+
+// Posted to the window to run the scene once the first check has passed.
+class RunUiEvent : public QEvent {
+public:
+    static constexpr int kTag = 2177;
+    explicit RunUiEvent(int eventTag = kTag) : QEvent(QEvent::User), tag(eventTag) {}
+    int tag;
+};
+
+// The program's only top-level window: frameless and translucent, it
+// carries the QML view and owns the device link. Every device-change
+// notification restarts a 2048 ms single-shot timer, so a burst of them
+// gives one device check. Owned by and used on the GUI thread.
+class Widget : public QWidget, public DeviceLinkOwner {
+    Q_OBJECT
+
+public:
+    static constexpr int kPollInterval = 2048;
+
+    explicit Widget(QWidget* parent = nullptr);
+    ~Widget() override;
+
+    // The link's device back end (not owned); set before the first check.
+    void setDeviceBackend(HidBackend* backend) { hidThread.setBackend(backend); }
+    void startUi();
+    myQQuickView* view() const;
+    Ui_Controler* controllerObject() const { return controller; }
+    // A device appeared or vanished somewhere: check again once it settles.
+    void notifyDeviceChange();
+
+    // DeviceLinkOwner.
+    QString ownerTitle() const override { return windowTitle(); }
+    void requestClose() override;
+
+    QTimer pollTimer;
+    Ui_Controler* controller = nullptr;
+    Hid_Thread hidThread;
+
+public slots:
+    void checkDevice();
+
+protected:
+    void customEvent(QEvent* event) override;
+
+private:
+    DeviceMonitor* deviceMonitor = nullptr;
+};

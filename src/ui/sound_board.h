@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QObject>
+#include <QUrl>
+#include <QtGlobal>
+#include <array>
+#include <functional>
+
+class QAudioOutput;
+class QMediaPlayer;
+
+// One sound channel. A seam so tests can see what is played without audio.
+//
+// Threads: GUI thread only.
+class SoundPlayer : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // A relative URL names a file relative to the working directory.
+    virtual void setSource(const QUrl& source) = 0;
+    // Plays the source from the start, or from where it was paused.
+    virtual void play() = 0;
+    // Stops and drops the source; a cleared player does not report finished.
+    virtual void clear() = 0;
+
+signals:
+    // The source played to its end.
+    void finished();
+};
+
+// A SoundPlayer on Qt Multimedia: a QMediaPlayer with its own audio output.
+// A missing or unplayable file, or a machine without a sound device, leaves
+// the player silent; errors are not reported (nothing would act on them).
+//
+// Threads: GUI thread only; the media back end reports through its events.
+class MediaSoundPlayer final : public SoundPlayer {
+    Q_OBJECT
+
+public:
+    explicit MediaSoundPlayer(QObject* parent = nullptr);
+    ~MediaSoundPlayer() override;
+
+    void setSource(const QUrl& source) override;
+    void play() override;
+    void clear() override;
+
+    // For diagnostics and tests: the player underneath.
+    QMediaPlayer* mediaPlayer() const { return player; }
+
+private:
+    void onEndOfMedia();
+
+    QMediaPlayer* player;
+    QAudioOutput* output;
+};
+
+// Makes the player of one sound index (0 background, 1 to 4 effects).
+using SoundPlayerFactory = std::function<SoundPlayer*(int index)>;
+
+// The front end's five sounds: a background track that restarts whenever it
+// or the start-up sound ends, and four effects started by number. The view
+// forwards its sound slots here.
+//
+// Threads: GUI thread only; owns its players (Qt children).
+class SoundBoard : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kPlayerCount = 5;
+    static constexpr int kBackground = 0;
+    static constexpr int kStartUp = 1;
+
+    // Without a factory the players are MediaSoundPlayers.
+    explicit SoundBoard(QObject* parent = nullptr, const SoundPlayerFactory& factory = {});
+
+    // The file of a sound index as the player is given it: relative to the
+    // working directory, which is the executable's folder.
+    static QUrl sourceFor(int index);
+
+    bool isEnableAudio() const { return enableAudio; }
+    SoundPlayer* player(int index) const;
+
+public slots:
+    // The sound switch; nothing starts or stops here.
+    void setEnableAudio(bool isEnable);
+    // Index 0 starts the background, 1 to 4 restart that effect from the
+    // beginning; nothing with the switch off or an index above 4.
+    void playMedia_Index(uchar index);
+    // (Re)starts the background whatever the switch says: a loop that runs
+    // keeps running until clearAllMedia().
+    void playMedia_Background();
+    // Stops every player, 0 to 4 in order.
+    void clearAllMedia();
+
+private:
+    std::array<SoundPlayer*, kPlayerCount> players{};
+    bool enableAudio = true;
+};

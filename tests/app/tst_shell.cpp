@@ -1,0 +1,232 @@
+// The program's shell on the emulated mouse: start-up paths, the host
+// window, the controller's window operations and busy lock, the device
+// poll, and the root scene's contract with the back end.
+
+#include <QQuickItem>
+#include <QtTest>
+
+#include "app/startup.h"
+#include "app/widget.h"
+#include "emulator/emulated_mouse.h"
+#include "test_doubles.h"
+#include "ui/my_qquick_view.h"
+#include "ui/ui_controler.h"
+
+namespace {
+
+// Counts the close events a window receives.
+class CloseCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Close) ++closes;
+        return false;
+    }
+    int closes = 0;
+};
+
+int handshakesSeen(const EmulatedMouse& mouse) {
+    int count = 0;
+    for (const auto& report : mouse.transcript())
+        if (report.direction == EmulatedMouse::Report::Direction::SetFeature && report.bytes[1] == 0x00)
+            ++count;
+    return count;
+}
+
+// A working folder with the configuration the shell reads at start-up.
+struct ShellFolder {
+    ShellFolder(const QByteArray& extraConfig = QByteArray()) {
+        previous = QDir::currentPath();
+        QDir(folder.path()).mkpath("modules/setting");
+        QFile config(folder.filePath("modules/setting/apConfig.bin"));
+        config.open(QIODevice::WriteOnly);
+        config.write("[common]\nname=Q4 Test Title\nproduct_name=Q4 Keyboard, Q4 Gaming Mouse\n" +
+                     extraConfig);
+        config.close();
+        QDir::setCurrent(folder.path());
+        resetLinkState();
+    }
+    ~ShellFolder() {
+        QDir::setCurrent(previous);
+        resetLinkState();
+    }
+    QTemporaryDir folder;
+    QString previous;
+};
+
+}  // namespace
+
+class Shell : public QObject {
+    Q_OBJECT
+
+private slots:
+    void deviceAcceptedShowsAndStartsTheScene() {
+        ShellFolder folder;
+        RecordingPrompt prompt;
+        EmulatedMouse mouse;
+        Widget window;
+        window.setDeviceBackend(&mouse);
+        QCOMPARE(window.windowTitle(), QString("Q4 Test Title"));
+        QCOMPARE(window.objectName(), QString("Widget"));
+        QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(window.testAttribute(Qt::WA_TranslucentBackground));
+        QCOMPARE(window.size(), QSize(1000, 600));
+
+        QObject* root = window.view()->rootObject();
+        QVERIFY(root);
+        QCOMPARE(root->property("visible").toBool(), false);
+        QVERIFY(startProgram(window));
+        QVERIFY(window.isVisible());
+        QVERIFY(prompt.boxes.isEmpty());
+        // initUI and run come from the event loop, in that order.
+        QCOMPARE(root->property("phase").toInt(), 0);
+        QTRY_COMPARE(root->property("phase").toInt(), 2);
+        QCOMPARE(root->property("visible").toBool(), true);
+    }
+
+    void noDeviceShowsOneBoxAndCloses() {
+        ShellFolder folder;
+        RecordingPrompt prompt;
+        EmulatedMouse mouse;
+        mouse.setUnplugged(true);
+        Widget window;
+        window.setDeviceBackend(&mouse);
+        CloseCounter counter;
+        window.installEventFilter(&counter);
+        QVERIFY(!startProgram(window));
+        QVERIFY(!window.isVisible());
+        QCOMPARE(prompt.boxes.size(), 1);
+        QCOMPARE(prompt.boxes[0].caption, QString("Q4 Test Title"));
+        QCOMPARE(prompt.boxes[0].text, QString("Can not detect Q4 Gaming Mouse !"));
+        QCOMPARE(counter.closes, 0);  // only once the event loop runs
+        QTRY_COMPARE(counter.closes, 1);
+        QCOMPARE(window.view()->rootObject()->property("phase").toInt(), 0);
+    }
+
+    void demoCodeShowsTheNoticeOnce() {
+        ShellFolder folder("sCode1=q-harbor\n");
+        RecordingPrompt prompt;
+        EmulatedMouse mouse;
+        mouse.setUnplugged(true);
+        Widget window;
+        window.setDeviceBackend(&mouse);
+        QVERIFY(startProgram(window));
+        QVERIFY(window.isVisible());
+        QCOMPARE(prompt.boxes.size(), 1);
+        QCOMPARE(prompt.boxes[0].caption, QString("Q4 Test Title"));
+        QCOMPARE(prompt.boxes[0].text, QString("===== Demo Mode ====="));
+        QTRY_COMPARE(window.view()->rootObject()->property("phase").toInt(), 2);
+    }
+
+    // A burst of device changes gives one check, 2048 ms after the last;
+    // a mouse that is gone by then ends the program with the warning.
+    void deviceChangesAreDebouncedAndRemovalCloses() {
+        ShellFolder folder;
+        RecordingPrompt prompt;
+        EmulatedMouse mouse;
+        Widget window;
+        window.setDeviceBackend(&mouse);
+        QVERIFY(startProgram(window));
+        CloseCounter counter;
+        window.installEventFilter(&counter);
+        QCOMPARE(handshakesSeen(mouse), 1);
+
+        for (int i = 0; i < 3; ++i) {
+            window.notifyDeviceChange();
+            QTest::qWait(100);
+        }
+        QVERIFY(window.pollTimer.isActive());
+        QCOMPARE(window.pollTimer.interval(), 2048);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.pollTimer.isActive(), 4000);
+        QCOMPARE(handshakesSeen(mouse), 2);
+        QVERIFY(prompt.boxes.isEmpty());
+
+        mouse.setUnplugged(true);
+        window.notifyDeviceChange();
+        QTRY_COMPARE_WITH_TIMEOUT(prompt.boxes.size(), 1, 4000);
+        QCOMPARE(prompt.boxes[0].text, QString("Can not detect Q4 Gaming Mouse !"));
+        QTRY_COMPARE(counter.closes, 1);
+        QVERIFY(!window.isVisible());
+    }
+
+    void onlyTheTaggedEventRunsTheScene() {
+        ShellFolder folder;
+        EmulatedMouse mouse;
+        Widget window;
+        window.setDeviceBackend(&mouse);
+        window.view()->initUI();
+        QCoreApplication::postEvent(&window, new RunUiEvent(1234));
+        QTRY_COMPARE(window.view()->rootObject()->property("phase").toInt(), 1);
+        QTest::qWait(50);
+        QCOMPARE(window.view()->rootObject()->property("phase").toInt(), 1);
+        QCoreApplication::postEvent(&window, new RunUiEvent());
+        QTRY_COMPARE(window.view()->rootObject()->property("phase").toInt(), 2);
+    }
+
+    void dragMovesTheWindowByTheOffset() {
+        ShellFolder folder;
+        Widget window;
+        window.move(100, 100);
+        window.controller->onXChanged(5);
+        window.controller->onYChanged(-3);
+        QCOMPARE(window.pos(), QPoint(105, 97));
+    }
+
+    void namedHostKeepsItsName() {
+        ShellFolder folder;
+        QWidget host;
+        host.setObjectName("myHost");
+        Ui_Controler controller;
+        controller.setupUi(&host);
+        QCOMPARE(host.objectName(), QString("myHost"));
+        QCOMPARE(controller.view->objectName(), QString("ui_View"));
+        controller.onMinimize();
+        QVERIFY(!host.isVisible());
+    }
+
+    // setBusy() locks until the next pass of the event loop; setBusy(800)
+    // holds the lock for its time.
+    void busyLock() {
+        ShellFolder folder;
+        Widget window;
+        myQQuickView* view = window.view();
+        window.controller->setBusy();
+        QVERIFY(!view->isEnabled());
+        QTRY_VERIFY(view->isEnabled());
+
+        window.controller->setBusy(800);
+        QVERIFY(!view->isEnabled());
+        QTest::qWait(300);
+        QVERIFY(!view->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(view->isEnabled(), 3000);
+    }
+
+    // Key capture reaches the scene queued, down flag first, then the code.
+    void keysReachTheRoot() {
+        ShellFolder folder;
+        Widget window;
+        QSignalSpy keys(window.view()->rootObject(), SIGNAL(msg_KB(bool, int)));
+        onHookKey(0x04, 1, &window);
+        onHookKey(0x04, 0, nullptr);  // no context: nothing
+        QCOMPARE(keys.count(), 0);
+        QTRY_COMPARE(keys.count(), 1);
+        QCOMPARE(keys[0][0].toBool(), true);
+        QCOMPARE(keys[0][1].toInt(), 4);
+        onHookMouse(0xF0, 1, 10, 20, &window);  // the root ignores buttons
+        QTest::qWait(20);
+        QCOMPARE(keys.count(), 1);
+    }
+
+    // With the mouse as the current device, nothing is copied from it.
+    void syncWithTheMouseWritesNothing() {
+        ShellFolder folder;
+        EmulatedMouse mouse;
+        Widget window;
+        window.setDeviceBackend(&mouse);
+        window.checkDevice();
+        QSettings profile("./modules/setting/p1.bin", QSettings::IniFormat);
+        QVERIFY(!profile.contains("userPicture/0"));
+    }
+};
+
+QTEST_MAIN(Shell)
+#include "tst_shell.moc"
