@@ -1,0 +1,258 @@
+#include "settings/macro_library.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <algorithm>
+
+#include "device/hid_thread.h"
+#include "keys/macro_encoder.h"
+#include "ui/prompt.h"
+
+namespace {
+
+const QString kSuffix = QStringLiteral(".bin");
+// Mouse slot indices 0 to 11 are slot ids 1 to 12; keyboard slots are 0 to 34.
+constexpr int kLastMouseIndex = 11;
+constexpr int kLastKeyboardIndex = 34;
+
+// Texts shown to the user belong to the view's translation context.
+QString translated(const char* text) {
+    return QCoreApplication::translate("myQQuickView", text);
+}
+
+int intValue(const QSettings& file, const QString& key, int fallback) {
+    bool isNumber = false;
+    const int value = file.value(key, fallback).toInt(&isNumber);
+    return isNumber ? value : fallback;
+}
+
+bool isWritten(QSettings& file) {
+    file.sync();
+    return file.status() == QSettings::NoError;
+}
+
+// Writes the whole of source to target through a temporary file that takes
+// the target's place only when complete: a failed read or write leaves the
+// target as it was instead of deleting it first.
+bool replaceFileWith(const QString& sourcePath, const QString& targetPath) {
+    QFile source(sourcePath);
+    if (!source.open(QIODevice::ReadOnly)) return false;
+    QSaveFile target(targetPath);
+    if (!target.open(QIODevice::WriteOnly)) return false;
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 count = source.read(buffer, sizeof buffer);
+        if (count < 0) return false;  // QSaveFile discards what it wrote
+        if (count == 0) break;
+        if (target.write(buffer, count) != count) return false;
+    }
+    return target.commit();
+}
+
+}  // namespace
+
+MacroLibrary::MacroLibrary(Hid_Thread* link, const QString& folder)
+    : deviceLink(link), macroFolder(folder) {}
+
+int MacroLibrary::currentDeviceType() const {
+    return deviceLink ? deviceLink->currentDeviceType() : -1;
+}
+
+bool MacroLibrary::isMacroName(const QString& name) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return false;
+    return !name.contains('/') && !name.contains('\\') && !name.contains(QChar(0));
+}
+
+QString MacroLibrary::macroFilePath(const QString& name) const {
+    return QDir(macroFolder).filePath(name + kSuffix);
+}
+
+QString MacroLibrary::existingFile(const QVariant& name) const {
+    const QString macroName = name.toString();
+    if (!isMacroName(macroName)) return {};
+    const QString path = macroFilePath(macroName);
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+QStringList MacroLibrary::getMacroIniNames() const {
+    const QStringList files =
+        QDir(macroFolder)
+            .entryList({QStringLiteral("*") + kSuffix}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QStringList names;
+    for (const QString& file : files)
+        if (isMacroName(file.chopped(kSuffix.size()))) names.append(file);
+    return names;
+}
+
+QVariant MacroLibrary::createMacroIni() {
+    QString name;
+    for (int number = 1;; ++number) {
+        name = QStringLiteral("Macro. %1").arg(number, 3, 10, QLatin1Char('0'));
+        if (!QFileInfo::exists(macroFilePath(name))) break;
+    }
+    const QString path = macroFilePath(name);
+    QSettings file(path, QSettings::IniFormat);
+    file.setValue("config/index", -1);
+    file.setValue("config/total", 0);
+    file.setValue("config/repeat", 1);
+    file.setValue("config/did", -1);
+    if (!isWritten(file) || !QFileInfo(path).isFile()) return QString();
+    return name;
+}
+
+QVariant MacroLibrary::deleteMacroIni(const QVariant& name) {
+    const QString path = existingFile(name);
+    return !path.isEmpty() && QFile::remove(path);
+}
+
+bool MacroLibrary::renameMacroIniFile(const QVariant& oldName, const QVariant& newName) {
+    const QString from = existingFile(oldName);
+    const QString newMacroName = newName.toString();
+    if (from.isEmpty() || !isMacroName(newMacroName)) return false;
+    const QString to = macroFilePath(newMacroName);
+    // Never over another macro, nor over anything else of that name.
+    if (QFileInfo::exists(to)) return false;
+    return QFile::rename(from, to);
+}
+
+QStringList MacroLibrary::loadMacroIni(const QVariant& name) const {
+    const QString path = existingFile(name);
+    if (path.isEmpty()) return {};
+    const QSettings file(path, QSettings::IniFormat);
+    const int total = intValue(file, "config/total", 0);
+    // The count comes from the file: bound it by the lines the file really
+    // holds, so a damaged total cannot make a list of billions of entries.
+    // Lines missing below the highest one stay as empty lines.
+    int stored = 0;
+    for (const QString& key : file.allKeys()) {
+        if (!key.startsWith(QLatin1String("macro/"))) continue;
+        bool isNumber = false;
+        const int index = key.mid(6).toInt(&isNumber);
+        if (isNumber && index >= 0 && index < total) stored = std::max(stored, index + 1);
+    }
+    QStringList lines;
+    lines.reserve(stored);
+    for (int i = 0; i < stored; ++i)
+        lines.append(file.value("macro/" + QString::number(i)).toString());
+    return lines;
+}
+
+QVariant MacroLibrary::saveMacroIni(const QVariant& name, const QStringList& macros,
+                                    const QStringList& msgStrings) {
+    const QString path = existingFile(name);
+    if (path.isEmpty()) return false;
+    int index = -1;
+    int assignedType = -1;
+    {
+        QSettings file(path, QSettings::IniFormat);
+        file.remove("macro");
+        file.setValue("config/total", macros.size());
+        for (int i = 0; i < macros.size(); ++i)
+            file.setValue("macro/" + QString::number(i), macros.at(i));
+        if (!isWritten(file)) return false;
+        index = intValue(file, "config/index", -1);
+        assignedType = intValue(file, "config/did", -1);
+    }
+    // Only an assignment made on the device now connected is sent again: a
+    // keyboard slot index must not overwrite whatever a mouse slot holds.
+    const int deviceType = currentDeviceType();
+    if (index >= 0 && assignedType == deviceType) {
+        if (deviceType == kKeyboardMacro && index <= kLastKeyboardIndex)
+            ui_11H_SetMacroKey(index, name, msgStrings);
+        else if (deviceType == kMouseMacro && index <= kLastMouseIndex)
+            ui_13H_SetMacroKey(index + 1, name);
+    }
+    return true;
+}
+
+QVariantList MacroLibrary::loadMacroIniConfig(const QVariant& name) const {
+    const QString path = existingFile(name);
+    if (path.isEmpty()) return {};
+    const QSettings file(path, QSettings::IniFormat);
+    const QVariant repeat = file.value("config/repeat", 1);
+    if (intValue(file, "config/did", -1) != currentDeviceType()) return {-1, repeat};
+    return {file.value("config/index", -1), repeat};
+}
+
+bool MacroLibrary::setMacroIniConfig(const QVariant& name, const QVariantList& config) {
+    const QString path = existingFile(name);
+    if (path.isEmpty() || config.size() < 2) return false;
+    bool isIndex = false;
+    bool isRepeat = false;
+    const int index = config.at(0).toInt(&isIndex);
+    const int repeat = config.at(1).toInt(&isRepeat);
+    if (!isIndex || !isRepeat) return false;
+    QSettings file(path, QSettings::IniFormat);
+    file.setValue("config/index", index);
+    file.setValue("config/repeat", repeat);
+    file.setValue("config/did", currentDeviceType());
+    return isWritten(file);
+}
+
+bool MacroLibrary::loadMacroIniFromFile(const QVariant& name) {
+    if (!isMacroName(name.toString())) return false;
+    const QString chosen =
+        prompt().openFileName(dialogParent, translated("Open File"),
+                              QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
+                              translated("Macro(*.mc)"));
+    // The macro may have gone while the dialog was open.
+    const QString path = existingFile(name);
+    if (chosen.isEmpty() || path.isEmpty()) return false;
+    return replaceFileWith(chosen, path);
+}
+
+bool MacroLibrary::saveMacroIniToFile(const QVariant& name) {
+    const QString path = existingFile(name);
+    if (path.isEmpty()) return false;
+    const QString chosen =
+        prompt().saveFileName(dialogParent, translated("Save File"),
+                              QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
+                              translated("Macro(*.mc)"));
+    if (chosen.isEmpty()) return false;
+    return replaceFileWith(path, chosen);
+}
+
+bool MacroLibrary::ui_13H_SetMacroKey(const QVariant& macroId, const QVariant& name) {
+    const QString macroName = name.toString();
+    // Command 0x13 is the keyboard's factory reset: mouse macros go to the
+    // mouse only.
+    if (!isMacroName(macroName) || currentDeviceType() != kMouseMacro) return false;
+    QList<uchar> bytes = macroIncode(loadMacroIni(macroName), kMouseMacro);
+    if (bytes.size() > kMouseMacroSlotBytes)
+        prompt().warning(translated("MACRO"),
+                         translated("Out of memory,\nsome command line has been cut."));
+
+    // A missing file or a repeat count that is not a number plays once.
+    const QSettings file(macroFilePath(macroName), QSettings::IniFormat);
+    bool isNumber = false;
+    uint repeat = file.value("config/repeat", 1).toUInt(&isNumber);
+    if (!isNumber) repeat = 1;
+    bytes[0] = static_cast<uchar>((repeat >> 8) & 0xFF);
+    bytes[1] = static_cast<uchar>(repeat & 0xFF);
+
+    uchar block[kMouseMacroSlotBytes] = {};
+    std::copy_n(bytes.cbegin(), std::min<qsizetype>(bytes.size(), kMouseMacroSlotBytes), block);
+    deviceLink->hid_13H_SetMacroKey(static_cast<uchar>(macroId.toInt()), block);
+    return true;
+}
+
+bool MacroLibrary::ui_11H_SetMacroKey(const QVariant& macroId, const QVariant& name,
+                                      const QStringList& msgStrings) {
+    const QString macroName = name.toString();
+    if (!isMacroName(macroName) || currentDeviceType() != kKeyboardMacro) return false;
+    // The keyboard keeps the header 00 01; it has no repeat count.
+    const QList<uchar> bytes = macroIncode(loadMacroIni(macroName), kKeyboardMacro);
+    if (bytes.size() > kKeyboardMacroSlotBytes)
+        prompt().warning(translated("%1").arg(msgStrings.value(0)),
+                         translated("%1").arg(msgStrings.value(1)));
+
+    uchar block[kKeyboardMacroSlotBytes] = {};
+    std::copy_n(bytes.cbegin(), std::min<qsizetype>(bytes.size(), kKeyboardMacroSlotBytes), block);
+    deviceLink->hid_11H_SetMacroKey(static_cast<uchar>(macroId.toInt() & 0xFF), block);
+    return true;
+}
