@@ -61,8 +61,9 @@ int main(int argc, char* argv[]) {
 
     std::printf("set 0x0B      %8.2f ms  floor %6.1f ms  ratio %.3f\n", stage, stageFloor, stage / stageFloor);
     std::printf("set 0x13 128B %8.2f ms  floor %6.1f ms  ratio %.3f\n", macroSet, macroFloor, macroSet / macroFloor);
-    // A query has no sleeps; its floor is zero, so it is reported in
+    // A query has no sleeps: its floor is zero, so it is reported in
     // microseconds instead of as a ratio.
-    std::printf("query 0x8B    %8.3f ms  floor    0.0 ms (no pacing)\n", query);
+    std::printf("query 0x8B    %8.1f us  floor    0.0 ms (no pacing), answered stage %d\n",
+                query * 1000.0, dpiStage);
     return 0;
 }

@@ -3,14 +3,16 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-#include "emulator/emulated_mouse.h"
+#include "emulator/emulated_devices.h"
 
 std::unique_ptr<HidBackend> createBackendFromEnvironment() {
     if (qgetenv("Q4CONFIG_DEVICE") == "emulated") {
-        auto mouse = std::make_unique<EmulatedMouse>();
+        // The emulated mouse, with the emulated keyboard beside it (found
+        // only through its paths, as the real keyboard is never enumerated).
+        auto devices = std::make_unique<EmulatedDevices>();
         const QByteArray tracePath = qgetenv("Q4CONFIG_EMULATOR_TRACE");
-        if (!tracePath.isEmpty()) mouse->setTraceFile(tracePath.toStdString());
-        return mouse;
+        if (!tracePath.isEmpty()) devices->setTraceFile(tracePath.toStdString());
+        return devices;
     }
     return createHidapiBackend();
 }

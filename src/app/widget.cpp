@@ -11,7 +11,7 @@ Widget::Widget(QWidget* parent) : QWidget(parent) {
     hidThread.setOwner(this);
     controller = new Ui_Controler();
     controller->setupUi(this);
-    view()->hid = &hidThread;
+    view()->setDeviceLink(&hidThread);
     pollTimer.setInterval(kPollInterval);
     pollTimer.setSingleShot(true);
     connect(&pollTimer, &QTimer::timeout, this, &Widget::checkDevice);

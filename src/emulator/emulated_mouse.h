@@ -1,15 +1,9 @@
 #pragma once
 
 #include <array>
-#include <chrono>
-#include <condition_variable>
-#include <deque>
-#include <fstream>
-#include <mutex>
 #include <string>
-#include <vector>
 
-#include "device/hid_backend.h"
+#include "emulator/emulated_hid_device.h"
 
 // A firmware model of the Q4 mouse behind the device seam, so the program
 // and its tests run without hardware.
@@ -19,12 +13,12 @@
 // applies every set command with its data phase, answers every query with
 // its state (code echoed at offset 1, answer bytes, checksum at offset 8),
 // and posts the ready notification 04 04 00 00 on its event interface a few
-// milliseconds after each command. Fault switches let tests break it.
+// milliseconds after each command. Fault switches, scrambling, the
+// transcript and the trace file are the emulated device's (the base).
 //
-// Threads: any thread may call it; one mutex guards all of its state and the
-// report queues, and is never held while a caller sleeps except inside the
-// condition waits of the reads.
-class EmulatedMouse : public HidBackend {
+// Threads: any thread may call it; the base's mutex guards the mouse's state
+// too.
+class EmulatedMouse : public EmulatedHidDevice {
 public:
     static constexpr uint16_t kVendorId = 0x04D9;
     static constexpr uint16_t kProductId = 0x6C2E;
@@ -55,101 +49,26 @@ public:
         uint8_t firmwareMinor = 0x05;
     };
 
-    // One report as it crossed the seam, for traces and tests.
-    struct Report {
-        enum class Direction { SetFeature, GetFeature, Write, Read };
-        Direction direction;
-        bool isEventInterface;
-        std::vector<uint8_t> bytes;
-    };
-
     EmulatedMouse();
-    ~EmulatedMouse() override;
 
     // Configuration of the model.
     void setSensorType(uint8_t type);
     void setDpiStageCount(uint8_t count);
     void setLogoLedPresent(bool isPresent);
-    // Scrambled command and answer blocks with the device's own code.
-    void setScrambling(bool isOn, const std::string& code = "731406");
-    // Appends one line per report to this file (empty: no trace).
-    void setTraceFile(const std::string& path);
-
-    // Fault switches.
-    void setUnplugged(bool isUnplugged);
-    void setEventInterfacePresent(bool isPresent);
-    void setReadyNotification(bool isSent);
-    void setStalledReads(bool isStalled);
-    // Sends and writes hang until the switch is cleared (a busy transport).
-    void setStalledWrites(bool isStalled);
-    void setWrongEcho(bool isWrong);
-    // After n more reports received, every write fails (-1: never).
-    void failWritesAfter(int reports);
-    // After n more reports received, the mouse is unplugged (-1: never).
-    void unplugAfter(int reports);
 
     State state() const;
     void setState(const State& state);
-    std::vector<Report> transcript() const;
-    void clearTranscript();
-
-    // HidBackend.
-    std::vector<HidDeviceInfo> enumerate(uint16_t vendorId, uint16_t productId) override;
-    HidHandle* openPath(const std::string& path) override;
-    void close(HidHandle* handle) override;
-    int setNonblocking(HidHandle* handle, int nonblock) override;
-    int sendFeatureReport(HidHandle* handle, const uint8_t* data, size_t length) override;
-    int getFeatureReport(HidHandle* handle, uint8_t* data, size_t length) override;
-    int write(HidHandle* handle, const uint8_t* data, size_t length) override;
-    int read(HidHandle* handle, uint8_t* data, size_t length) override;
-    int readTimeout(HidHandle* handle, uint8_t* data, size_t length, int milliseconds) override;
 
     static const std::string kCommandPath;
     static const std::string kEventPath;
 
 private:
-    using Clock = std::chrono::steady_clock;
-    struct PendingReport {
-        Clock::time_point availableAt;
-        std::vector<uint8_t> bytes;
-    };
+    // The firmware (emulated_mouse_firmware.cpp).
+    void carryOutCommand(const uint8_t* block) override;
+    void applyDataPhase() override;
 
-    bool isHandleUsable(HidHandle* handle) const;
-    bool countReceivedReport();  // false when the write must fail
-    void waitWhileWritesStalled(std::unique_lock<std::mutex>& lock);
-    void carryOutCommand(const uint8_t* block);
-    void applyDataPhase();
-    void queueInput(const std::vector<uint8_t>& data);
-    void postReady();
-    void record(Report::Direction direction, bool isEventInterface, const uint8_t* data,
-                size_t length);
-    int takeReport(std::deque<PendingReport>& queue, std::unique_lock<std::mutex>& lock,
-                   HidHandle* handle, bool isEventInterface, uint8_t* data, size_t length,
-                   int milliseconds);
-
-    mutable std::mutex mutex;
-    std::condition_variable reportArrived;
     State model;
     bool isLogoLedPresent = true;
-    bool isScrambling = false;
-    uint8_t code[8] = {};
-    bool isUnplugged = false;
-    bool hasEventInterface = true;
-    bool isReadySent = true;
-    bool isStalled = false;
-    bool areWritesStalled = false;
-    bool isEchoWrong = false;
-    int writesBeforeFailure = -1;
-    int reportsBeforeUnplug = -1;
-
-    std::array<uint8_t, 9> answer{};  // the next GET_FEATURE reply
-    uint8_t pendingCode = 0;          // set command waiting for its data phase
+    uint8_t pendingCode = 0;  // set command waiting for its data phase
     uint8_t pendingParameter = 0;
-    std::vector<uint8_t> pendingData;
-    size_t pendingLength = 0;
-    std::deque<PendingReport> commandInput;
-    std::deque<PendingReport> eventInput;
-    std::vector<HidHandle*> openHandles;
-    std::vector<Report> reports;
-    std::ofstream trace;
 };

@@ -27,9 +27,10 @@ struct LinkFixture {
     std::unique_ptr<Hid_Thread> link;
 };
 
-// A back end that records every report and answers with canned bytes: the
-// keyboard's side until an emulated keyboard exists. One command interface
-// "recorded/commands" and one event interface "recorded/events".
+// A back end that records every report and answers with canned bytes, for
+// exact report layouts and partial answers no firmware model would give.
+// One command interface "recorded/commands" and one event interface
+// "recorded/events".
 class RecordingBackend final : public HidBackend {
 public:
     std::vector<HidDeviceInfo> enumerate(uint16_t, uint16_t) override { return {}; }
