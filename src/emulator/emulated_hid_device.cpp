@@ -248,6 +248,19 @@ int EmulatedHidDevice::takeReport(std::deque<PendingReport>& queue,
     }
 }
 
+bool EmulatedHidDevice::beginAnswer(const uint8_t* block) {
+    answer.fill(0);
+    answer[1] = block[0];
+    pendingLength = 0;
+    pendingData.clear();
+    if (report_codec::checksum(block) != block[7]) return false;
+    if (block[0] == 0x00) {
+        std::copy_n(block + 1, 4, answer.begin() + 2);
+        if (isEchoWrong) answer[2] = static_cast<uint8_t>(answer[2] ^ 0xFF);
+    }
+    return true;
+}
+
 void EmulatedHidDevice::sealAnswerAndPostReady() {
     answer[8] = report_codec::checksum(answer.data() + 1);
     if (isScrambling) report_codec::scramble(answer.data() + 1, code);

@@ -102,6 +102,11 @@ protected:
 
     // For the firmware: the answer's checksum and scrambling, then ready.
     void sealAnswerAndPostReady();
+    // Starts the answer to a command block: clears it and any data phase,
+    // echoes the code, and answers the handshake (0x00) by echoing its four
+    // challenge bytes. False when the block's checksum does not match: such
+    // a block is echoed but not carried out.
+    bool beginAnswer(const uint8_t* block);
     // Replaces the pending input reports by data cut into data reports.
     void queueInput(const std::vector<uint8_t>& data);
     void postReady();

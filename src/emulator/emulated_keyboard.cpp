@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "device/report_codec.h"
 
 const std::string EmulatedKeyboard::kCommandPath = "emulated:q4-keyboard/commands";
 const std::string EmulatedKeyboard::kEventPath = "emulated:q4-keyboard/events";
@@ -74,18 +73,8 @@ int EmulatedKeyboard::recoveryCount() const {
 void EmulatedKeyboard::carryOutCommand(const uint8_t* block) {
     const uint8_t commandCode = block[0];
     const uint8_t* parameter = block + 1;  // parameter[0] is request byte 2
-    answer.fill(0);
-    answer[1] = commandCode;
-    pendingLength = 0;
-    pendingData.clear();
-
-    // A block whose checksum does not match is echoed but not carried out.
-    const bool isIntact = report_codec::checksum(block) == block[7];
-    if (isIntact) switch (commandCode) {
-        case 0x00:  // handshake: echo the four challenge bytes
-            std::copy_n(parameter, 4, answer.begin() + 2);
-            if (isEchoWrong) answer[2] = static_cast<uint8_t>(answer[2] ^ 0xFF);
-            break;
+    if (beginAnswer(block)) switch (commandCode) {
+        case 0x00: break;  // the handshake, answered by beginAnswer
         case 0x01: model.reportRate = parameter[0]; break;
         case 0x02: model.profile = parameter[0]; break;
         case 0x03: std::copy_n(parameter, 4, model.options.begin()); break;

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "device/report_codec.h"
 #include "emulator/emulated_mouse.h"
 
 namespace {
@@ -22,18 +21,8 @@ std::vector<uint8_t> bytesOf(const std::array<uint8_t, N>& source, size_t count 
 void EmulatedMouse::carryOutCommand(const uint8_t* block) {
     const uint8_t commandCode = block[0];
     const uint8_t* parameter = block + 1;  // parameter[0] is request byte 2
-    answer.fill(0);
-    answer[1] = commandCode;
-    pendingLength = 0;
-    pendingData.clear();
-
-    // A block whose checksum does not match is echoed but not carried out.
-    const bool isIntact = report_codec::checksum(block) == block[7];
-    if (isIntact) switch (commandCode) {
-        case 0x00:  // handshake: echo the four challenge bytes
-            std::copy_n(parameter, 4, answer.begin() + 2);
-            if (isEchoWrong) answer[2] = static_cast<uint8_t>(answer[2] ^ 0xFF);
-            break;
+    if (beginAnswer(block)) switch (commandCode) {
+        case 0x00: break;  // the handshake, answered by beginAnswer
         case 0x01: model.reportRate = parameter[0]; break;
         case 0x02: model.profile = parameter[0]; break;
         case 0x03:
@@ -104,9 +93,7 @@ void EmulatedMouse::carryOutCommand(const uint8_t* block) {
         }
         default: break;
     }
-    answer[8] = report_codec::checksum(answer.data() + 1);
-    if (isScrambling) report_codec::scramble(answer.data() + 1, code);
-    postReady();
+    sealAnswerAndPostReady();
 }
 
 void EmulatedMouse::applyDataPhase() {
