@@ -63,6 +63,8 @@ private slots:
         QTest::newRow("wrong echo") << false << "731406" << QByteArray() << false << true << false << false;
         QTest::newRow("absent, demo code")
             << false << "731406" << QByteArray("[common]\nsCode1=q-harbor\n") << true << false << true << true;
+        QTest::newRow("absent, almost the demo code")
+            << false << "731406" << QByteArray("[common]\nsCode1=q-harbo\n") << true << false << false << false;
     }
 
     // Accepted: "Device Connect", no box. Refused: one "Can not detect %1 !"
@@ -96,15 +98,6 @@ private slots:
             QCOMPARE(fixture.prompt.boxes.front().text, QString("Can not detect Q4 Gaming Mouse !"));
         }
         if (isDemo) QVERIFY(!isEncode);
-    }
-
-    void demoModeNeedsTheExactCode() {
-        LinkFixture fixture;
-        fixture.writeApplicationConfig("[common]\nsCode1=q-harbo\n");
-        fixture.mouse.setUnplugged(true);
-        fixture.link->chkDeviceIsEnCode();
-        QVERIFY(!isDemoMode);
-        QCOMPARE(fixture.owner.closeRequests, 1);
     }
 
     // A code that is not six characters long leaves the previous one in use.
