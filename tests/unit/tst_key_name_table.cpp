@@ -60,9 +60,7 @@ void KeyNameTableTest::coversExactlyTheLabelledCodes() {
     QSet<int> codes;
     for (const uchar code : table) codes.insert(code);
     QCOMPARE(table.size(), 132);
-    QCOMPARE(codes.size(), 132);  // no code twice
-    QCOMPARE(codes, expected);
-    QCOMPARE(keyNameTable().size(), 132);
+    QCOMPARE(codes, expected);  // 132 codes too: none twice
 }
 
 QTEST_GUILESS_MAIN(KeyNameTableTest)
