@@ -239,17 +239,6 @@ private slots:
         QVERIFY(!debugLines.contains("Device removed"));
     }
 
-    // Without the ready notification every wait runs its full 128 ms, and
-    // the command still arrives.
-    void missingReadyNotificationOnlySlowsDown() {
-        LinkFixture fixture;
-        fixture.mouse.setReadyNotification(false);
-        uchar codes[8] = {0x05, 0x0A, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80};
-        fixture.link->hid_11H_SetDPISet(2, codes);
-        fixture.takeReports();
-        QCOMPARE(int(fixture.mouse.state().dpiCodes[1]), 0x0A);
-    }
-
     // Faults that must end in a failed transfer and a free transport, never
     // in a hang or a read past the payload.
     void faults_data() {
