@@ -155,6 +155,8 @@ private:
     bool hidQuery(int dataLength);
     void waitDeviceReady();
     bool failTransfer();
+    bool sendCommandReport(uint did);
+    uint reportLengthOf(uint did) const;
 
     // Command helpers: take the transport (writing the failure line when it
     // cannot be had), build the request, launch or run the exchange.

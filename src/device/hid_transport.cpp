@@ -37,17 +37,24 @@ bool Hid_Thread::failTransfer() {
     return false;
 }
 
+// Opens the command interface and sends the command block, scrambled when
+// scrambling is on. False when either fails.
+bool Hid_Thread::sendCommandReport(uint did) {
+    HidHandle* handle = openCmdInterface(did);
+    if (!handle) return false;
+    if (isEncode) USBDataEncryption(cmdReport + 1, secrecyCode);
+    return hidBackend->sendFeatureReport(handle, cmdReport, sizeof cmdReport) >= 0;
+}
+
+uint Hid_Thread::reportLengthOf(uint did) const {
+    QMutexLocker lock(&devicesMutex);
+    return did < static_cast<uint>(devices.size()) ? devices.at(int(did)).reportLength : 0;
+}
+
 bool Hid_Thread::hidSend(int dataLength, bool waitReady) {
     const uint did = curDevice;
-    uint reportLength = 0;
-    {
-        QMutexLocker lock(&devicesMutex);
-        if (did < static_cast<uint>(devices.size())) reportLength = devices.at(int(did)).reportLength;
-    }
-    HidHandle* handle = openCmdInterface(did);
-    if (!handle) return failTransfer();
-    if (isEncode) USBDataEncryption(cmdReport + 1, secrecyCode);
-    if (hidBackend->sendFeatureReport(handle, cmdReport, sizeof cmdReport) < 0) return failTransfer();
+    const uint reportLength = reportLengthOf(did);
+    if (!sendCommandReport(did)) return failTransfer();
     if (waitReady) waitDeviceReady();
 
     if (dataLength > 0) {
@@ -61,7 +68,7 @@ bool Hid_Thread::hidSend(int dataLength, bool waitReady) {
             const int count = std::min(chunk, dataLength - offset);
             std::fill(report.begin(), report.end(), uchar(0));
             std::memcpy(report.data() + 1, dataBuf + offset, static_cast<size_t>(count));
-            handle = openCmdInterface(did);
+            HidHandle* handle = openCmdInterface(did);
             if (!handle || hidBackend->write(handle, report.data(), report.size()) < 0)
                 return failTransfer();
             QThread::msleep(kReportPacingMs);
@@ -75,16 +82,9 @@ bool Hid_Thread::hidSend(int dataLength, bool waitReady) {
 
 bool Hid_Thread::hidQuery(int dataLength) {
     const uint did = curDevice;
-    uint reportLength = 0;
-    {
-        QMutexLocker lock(&devicesMutex);
-        if (did < static_cast<uint>(devices.size())) reportLength = devices.at(int(did)).reportLength;
-    }
+    const uint reportLength = reportLengthOf(did);
+    if (!sendCommandReport(did)) return failTransfer();
     HidHandle* handle = openCmdInterface(did);
-    if (!handle) return failTransfer();
-    if (isEncode) USBDataEncryption(cmdReport + 1, secrecyCode);
-    if (hidBackend->sendFeatureReport(handle, cmdReport, sizeof cmdReport) < 0) return failTransfer();
-    handle = openCmdInterface(did);
     if (!handle || hidBackend->getFeatureReport(handle, ansReport, sizeof ansReport) < 0)
         return failTransfer();
 
