@@ -56,11 +56,14 @@ int main(int argc, char* argv[]) {
         link.waitForPendingTransfer();
     });
     uchar dpiStage = 0;
-    const double query = medianMilliseconds(rounds, [&] { link.hid_8BH_GetCurrentDPIStage(dpiStage); });
+    const double query =
+        medianMilliseconds(rounds, [&] { link.hid_8BH_GetCurrentDPIStage(dpiStage); });
     link.stopListen();
 
-    std::printf("set 0x0B      %8.2f ms  floor %6.1f ms  ratio %.3f\n", stage, stageFloor, stage / stageFloor);
-    std::printf("set 0x13 128B %8.2f ms  floor %6.1f ms  ratio %.3f\n", macroSet, macroFloor, macroSet / macroFloor);
+    std::printf("set 0x0B      %8.2f ms  floor %6.1f ms  ratio %.3f\n", stage, stageFloor,
+                stage / stageFloor);
+    std::printf("set 0x13 128B %8.2f ms  floor %6.1f ms  ratio %.3f\n", macroSet, macroFloor,
+                macroSet / macroFloor);
     // A query has no sleeps: its floor is zero, so it is reported in
     // microseconds instead of as a ratio.
     std::printf("query 0x8B    %8.1f us  floor    0.0 ms (no pacing), answered stage %d\n",

@@ -24,9 +24,13 @@ Widget::~Widget() {
     controller->deleteLater();
 }
 
-myQQuickView* Widget::view() const { return controller->view; }
+myQQuickView* Widget::view() const {
+    return controller->view;
+}
 
-void Widget::notifyDeviceChange() { pollTimer.start(); }
+void Widget::notifyDeviceChange() {
+    pollTimer.start();
+}
 
 void Widget::checkDevice() {
     runDeviceCheck(hidThread);

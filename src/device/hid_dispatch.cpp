@@ -17,7 +17,9 @@ Hid_Thread::~Hid_Thread() {
     waitForPendingTransfer();
 }
 
-void Hid_Thread::setBackend(HidBackend* backend) { hidBackend = backend; }
+void Hid_Thread::setBackend(HidBackend* backend) {
+    hidBackend = backend;
+}
 
 void Hid_Thread::waitForPendingTransfer() {
     if (!sendFuture.isFinished()) sendFuture.waitForFinished();
@@ -95,4 +97,6 @@ void Hid_Thread::copyDataOut(uchar* callerBuffer, int length) const {
     std::memcpy(callerBuffer, dataBuf, static_cast<size_t>(length));
 }
 
-void Hid_Thread::clearAnswer() { std::memset(ansReport, 0, sizeof ansReport); }
+void Hid_Thread::clearAnswer() {
+    std::memset(ansReport, 0, sizeof ansReport);
+}

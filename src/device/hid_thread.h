@@ -136,8 +136,7 @@ public slots:
 
     // Mouse queries.
     void hid_83H_GetFunctionOption(uchar& type, uchar& option1, uchar& option2);
-    bool hid_87H_GetLEDInstructFunction(uchar type, uchar& option1, uchar& option2,
-                                        uchar& option3);
+    bool hid_87H_GetLEDInstructFunction(uchar type, uchar& option1, uchar& option2, uchar& option3);
     void hid_8BH_GetCurrentDPIStage(uchar& dpiStage);
     void hid_8DH_GetRGBLedEffect(uchar& effect, uchar& option1, uchar& option2);
     void hid_90H_GetLED8StageColor(uchar type, uchar* src24);

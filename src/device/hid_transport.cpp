@@ -11,7 +11,9 @@
 #include "device/hid_thread.h"
 #include "device/report_codec.h"
 
-uchar Hid_Thread::hidCS(uchar* cmd) { return report_codec::checksum(cmd); }
+uchar Hid_Thread::hidCS(uchar* cmd) {
+    return report_codec::checksum(cmd);
+}
 
 void Hid_Thread::USBDataEncryption(uchar FIFOBuf[], uchar SecrecyCode[]) {
     report_codec::scramble(FIFOBuf, SecrecyCode);
@@ -97,8 +99,8 @@ bool Hid_Thread::hidQuery(int dataLength) {
             handle = openCmdInterface(did);
             // Every read is bounded: nothing within the time-out (0) fails the
             // query like an error does, so a stalled device cannot freeze us.
-            if (!handle ||
-                hidBackend->readTimeout(handle, report.data(), report.size(), dataReadTimeoutMs) <= 0)
+            if (!handle || hidBackend->readTimeout(handle, report.data(), report.size(),
+                                                   dataReadTimeoutMs) <= 0)
                 return failTransfer();
             // hidapi hands over the report without its id byte.
             std::memcpy(dataBuf + offset, report.data(),

@@ -4,7 +4,9 @@
 
 namespace {
 
-hid_device* device(HidHandle* handle) { return reinterpret_cast<hid_device*>(handle); }
+hid_device* device(HidHandle* handle) {
+    return reinterpret_cast<hid_device*>(handle);
+}
 
 // hidapi keeps library-wide state; hid_init once per process and hid_exit
 // with the last back end.
@@ -58,4 +60,6 @@ public:
 
 }  // namespace
 
-std::unique_ptr<HidBackend> createHidapiBackend() { return std::make_unique<HidapiBackend>(); }
+std::unique_ptr<HidBackend> createHidapiBackend() {
+    return std::make_unique<HidapiBackend>();
+}

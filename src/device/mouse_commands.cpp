@@ -16,7 +16,9 @@ namespace {
 
 // 0x10/0x90 carry four bytes of packed colour ids for type 2 (the logo LED's
 // stage colours), else eight RGB colours.
-int colourTableLength(uchar type) { return type == 2 ? 4 : 24; }
+int colourTableLength(uchar type) {
+    return type == 2 ? 4 : 24;
+}
 
 }  // namespace
 

@@ -24,10 +24,14 @@ constexpr auto kStalledFeatureTime = std::chrono::milliseconds(300);
 
 const char* directionName(EmulatedHidDevice::Report::Direction direction) {
     switch (direction) {
-        case EmulatedHidDevice::Report::Direction::SetFeature: return "SET_FEATURE";
-        case EmulatedHidDevice::Report::Direction::GetFeature: return "GET_FEATURE";
-        case EmulatedHidDevice::Report::Direction::Write: return "WRITE";
-        case EmulatedHidDevice::Report::Direction::Read: return "READ";
+        case EmulatedHidDevice::Report::Direction::SetFeature:
+            return "SET_FEATURE";
+        case EmulatedHidDevice::Report::Direction::GetFeature:
+            return "GET_FEATURE";
+        case EmulatedHidDevice::Report::Direction::Write:
+            return "WRITE";
+        case EmulatedHidDevice::Report::Direction::Read:
+            return "READ";
     }
     return "?";
 }

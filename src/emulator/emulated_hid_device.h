@@ -115,7 +115,7 @@ protected:
     bool isScrambling = false;
     uint8_t code[8] = {};
     bool isEchoWrong = false;
-    std::array<uint8_t, 9> answer{};  // the next GET_FEATURE reply
+    std::array<uint8_t, 9> answer{};   // the next GET_FEATURE reply
     std::vector<uint8_t> pendingData;  // data phase received so far
     size_t pendingLength = 0;          // 0: no data phase expected
 

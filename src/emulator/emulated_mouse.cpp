@@ -25,8 +25,8 @@ EmulatedMouse::EmulatedMouse() : EmulatedHidDevice(mouseIdentity()) {
     // Factory state: DPI codes of a type-0 sensor's starting values, a
     // rainbow for the effect colours, the logo LED present.
     model.dpiCodes = {0x05, 0x0A, 0x0F, 0x14, 0x80, 0x80, 0x80, 0x80};
-    model.stageColours = {255, 0, 0, 255, 128, 0, 255, 255, 0, 0, 255, 0,
-                          0, 255, 255, 0, 0, 255, 128, 0, 255, 255, 0, 255};
+    model.stageColours = {255, 0,   0,   255, 128, 0,   255, 255, 0,   0,   255, 0,
+                          0,   255, 255, 0,   0,   255, 128, 0,   255, 255, 0,   255};
     model.indicatorColours = model.stageColours;
     model.logoColourIds = {0x10, 0x32, 0x54, 0x76};
 }

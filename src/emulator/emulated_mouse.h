@@ -27,14 +27,14 @@ public:
     static constexpr int kMacroLength = 128;
 
     struct State {
-        uint8_t reportRate = 0x02;  // 1 = 1000 Hz, 2 = 500, 4 = 250, 8 = 125
-        uint8_t sensorType = 0;     // 0 to 3
+        uint8_t reportRate = 0x02;       // 1 = 1000 Hz, 2 = 500, 4 = 250, 8 = 125
+        uint8_t sensorType = 0;          // 0 to 3
         uint8_t functionOption1 = 0x05;  // bit 6: scroll direction swapped
         uint8_t functionOption2 = 0x00;
         std::array<std::array<uint8_t, 3>, 4> ledInstruction{};  // per LED type
-        uint8_t dpiStage = 2;        // 1 to 8
-        uint8_t dpiStageCount = 8;   // stages the sensor offers
-        uint8_t dpiStagesInUse = 4;  // as the last DPI set said
+        uint8_t dpiStage = 2;                                    // 1 to 8
+        uint8_t dpiStageCount = 8;                               // stages the sensor offers
+        uint8_t dpiStagesInUse = 4;                              // as the last DPI set said
         std::array<uint8_t, 8> dpiCodes{};
         uint8_t ledEffect = 1;
         uint8_t ledBrightness = 255;

@@ -43,16 +43,22 @@ void myQQuickView::setDeviceLink(Hid_Thread* link) {
     keyboardWrappers->setDeviceLink(link);
 }
 
-QSettings* myQQuickView::currentProfileSettings() const { return profileStore->current(); }
+QSettings* myQQuickView::currentProfileSettings() const {
+    return profileStore->current();
+}
 
-const QStringList& myQQuickView::messageStrings() const { return languageFiles->msgStrings(); }
+const QStringList& myQQuickView::messageStrings() const {
+    return languageFiles->msgStrings();
+}
 
 void myQQuickView::callRoot(const char* function, Qt::ConnectionType type,
                             QList<QVariant> arguments) {
     QObject* root = rootObject();
     if (!root) return;
     switch (arguments.size()) {
-        case 0: QMetaObject::invokeMethod(root, function, type); break;
+        case 0:
+            QMetaObject::invokeMethod(root, function, type);
+            break;
         case 2:
             QMetaObject::invokeMethod(root, function, type, Q_ARG(QVariant, arguments[0]),
                                       Q_ARG(QVariant, arguments[1]));
@@ -62,7 +68,8 @@ void myQQuickView::callRoot(const char* function, Qt::ConnectionType type,
                                       Q_ARG(QVariant, arguments[1]), Q_ARG(QVariant, arguments[2]),
                                       Q_ARG(QVariant, arguments[3]));
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -88,43 +95,73 @@ void myQQuickView::syncFW() {
     }
 }
 
-void myQQuickView::initUI() { callRoot("initUI", Qt::QueuedConnection); }
+void myQQuickView::initUI() {
+    callRoot("initUI", Qt::QueuedConnection);
+}
 
-void myQQuickView::runUI() { callRoot("run", Qt::QueuedConnection); }
+void myQQuickView::runUI() {
+    callRoot("run", Qt::QueuedConnection);
+}
 
-void myQQuickView::setEnableAudio(bool isEnable) { soundBoard->setEnableAudio(isEnable); }
+void myQQuickView::setEnableAudio(bool isEnable) {
+    soundBoard->setEnableAudio(isEnable);
+}
 
-void myQQuickView::playMedia_Index(uchar index) { soundBoard->playMedia_Index(index); }
+void myQQuickView::playMedia_Index(uchar index) {
+    soundBoard->playMedia_Index(index);
+}
 
-void myQQuickView::playMedia_Background() { soundBoard->playMedia_Background(); }
+void myQQuickView::playMedia_Background() {
+    soundBoard->playMedia_Background();
+}
 
-void myQQuickView::clearAllMedia() { soundBoard->clearAllMedia(); }
+void myQQuickView::clearAllMedia() {
+    soundBoard->clearAllMedia();
+}
 
 void myQQuickView::saveApConfig(QVariantList apConfigs) {
     applicationConfig->saveApConfig(apConfigs);
 }
 
-QVariantList myQQuickView::loadApConfig() { return applicationConfig->loadApConfig(); }
+QVariantList myQQuickView::loadApConfig() {
+    return applicationConfig->loadApConfig();
+}
 
-QVariantList myQQuickView::loadDeviceApConfig() { return applicationConfig->loadDeviceApConfig(); }
+QVariantList myQQuickView::loadDeviceApConfig() {
+    return applicationConfig->loadDeviceApConfig();
+}
 
-void myQQuickView::resetApconfig() { applicationConfig->resetApconfig(); }
+void myQQuickView::resetApconfig() {
+    applicationConfig->resetApconfig();
+}
 
-bool myQQuickView::getIsSkinShow() { return applicationConfig->getIsSkinShow(); }
+bool myQQuickView::getIsSkinShow() {
+    return applicationConfig->getIsSkinShow();
+}
 
 QVariantList myQQuickView::loadDefaultProfile(uchar uiPageId) {
     return profileStore->loadDefaultProfile(uiPageId);
 }
 
-void myQQuickView::loadProfile(int profile) { profileStore->loadProfile(profile, this); }
+void myQQuickView::loadProfile(int profile) {
+    profileStore->loadProfile(profile, this);
+}
 
-void myQQuickView::saveProfile(int profile) { profileStore->saveProfile(profile, this); }
+void myQQuickView::saveProfile(int profile) {
+    profileStore->saveProfile(profile, this);
+}
 
-void myQQuickView::resetProfile(int profile) { profileStore->resetProfile(profile); }
+void myQQuickView::resetProfile(int profile) {
+    profileStore->resetProfile(profile);
+}
 
-void myQQuickView::loadMacroIniFromFile(QVariant name) { macroLibrary->loadMacroIniFromFile(name); }
+void myQQuickView::loadMacroIniFromFile(QVariant name) {
+    macroLibrary->loadMacroIniFromFile(name);
+}
 
-void myQQuickView::saveMacroIniToFile(QVariant name) { macroLibrary->saveMacroIniToFile(name); }
+void myQQuickView::saveMacroIniToFile(QVariant name) {
+    macroLibrary->saveMacroIniToFile(name);
+}
 
 void myQQuickView::renameMacroIniFile(QVariant oldName, QVariant newName) {
     macroLibrary->renameMacroIniFile(oldName, newName);
@@ -134,7 +171,9 @@ QString myQQuickView::getCustomFilePath() {
     return applicationConfig->getCustomFilePath(this, messageStrings());
 }
 
-QVariantMap myQQuickView::chkLanguages() { return languageFiles->chkLanguages(); }
+QVariantMap myQQuickView::chkLanguages() {
+    return languageFiles->chkLanguages();
+}
 
 QStringList myQQuickView::getGlobalStrings(QString langCode) {
     return languageFiles->getGlobalStrings(langCode);
@@ -144,17 +183,25 @@ QStringList myQQuickView::getProductLayoutStrings_Q4(QString langCode) {
     return languageFiles->getProductLayoutStrings_Q4(langCode);
 }
 
-QVariant myQQuickView::createMacroIni() { return macroLibrary->createMacroIni(); }
+QVariant myQQuickView::createMacroIni() {
+    return macroLibrary->createMacroIni();
+}
 
-QVariant myQQuickView::deleteMacroIni(QVariant name) { return macroLibrary->deleteMacroIni(name); }
+QVariant myQQuickView::deleteMacroIni(QVariant name) {
+    return macroLibrary->deleteMacroIni(name);
+}
 
-QStringList myQQuickView::getMacroIniNames() { return macroLibrary->getMacroIniNames(); }
+QStringList myQQuickView::getMacroIniNames() {
+    return macroLibrary->getMacroIniNames();
+}
 
 QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros) {
     return macroLibrary->saveMacroIni(name, macros, messageStrings());
 }
 
-QStringList myQQuickView::loadMacroIni(QVariant name) { return macroLibrary->loadMacroIni(name); }
+QStringList myQQuickView::loadMacroIni(QVariant name) {
+    return macroLibrary->loadMacroIni(name);
+}
 
 QVariantList myQQuickView::loadMacroIniConfig(QVariant name) {
     return macroLibrary->loadMacroIniConfig(name);

@@ -8,9 +8,8 @@ void DialogPrompt::warning(const QString& caption, const QString& text) {
 }
 
 Prompt::Answer DialogPrompt::confirm(const QString& caption, const QString& text) {
-    const auto button = QMessageBox::warning(nullptr, caption, text,
-                                             QMessageBox::Ok | QMessageBox::Cancel,
-                                             QMessageBox::Cancel);
+    const auto button = QMessageBox::warning(
+        nullptr, caption, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     return button == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
 
@@ -33,4 +32,6 @@ Prompt& prompt() {
     return replacementPrompt ? *replacementPrompt : dialogs;
 }
 
-void setPrompt(Prompt* replacement) { replacementPrompt = replacement; }
+void setPrompt(Prompt* replacement) {
+    replacementPrompt = replacement;
+}

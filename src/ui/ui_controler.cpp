@@ -55,4 +55,6 @@ void Ui_Controler::setBusy(int busyTime) {
                               Q_ARG(QVariant, QVariant(busyTime)));
 }
 
-void Ui_Controler::setBusy() { setBusy(0); }
+void Ui_Controler::setBusy() {
+    setBusy(0);
+}

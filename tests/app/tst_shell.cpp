@@ -27,7 +27,8 @@ public:
 int handshakesSeen(const EmulatedMouse& mouse) {
     int count = 0;
     for (const auto& report : mouse.transcript())
-        if (report.direction == EmulatedMouse::Report::Direction::SetFeature && report.bytes[1] == 0x00)
+        if (report.direction == EmulatedMouse::Report::Direction::SetFeature &&
+            report.bytes[1] == 0x00)
             ++count;
     return count;
 }

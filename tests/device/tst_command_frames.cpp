@@ -44,8 +44,7 @@ const std::vector<CommandCase>& commands() {
          [](Hid_Thread& l) { l.hid_10H_SetLED8StageColor(2, pattern); }},
         {"10 colours type 0", "00 10 00 18 00 00 00 00 D7",
          [](Hid_Thread& l) { l.hid_10H_SetLED8StageColor(0, pattern); }},
-        {"10 colours type 1", "",
-         [](Hid_Thread& l) { l.hid_10H_SetLED8StageColor(1, pattern); }},
+        {"10 colours type 1", "", [](Hid_Thread& l) { l.hid_10H_SetLED8StageColor(1, pattern); }},
         {"11 DPI set", "00 11 04 08 00 00 00 00 E2",
          [](Hid_Thread& l) { l.hid_11H_SetDPISet(4, pattern); }},
         {"12 key matrix", "00 12 01 40 08 00 00 00 A4",
@@ -53,27 +52,60 @@ const std::vector<CommandCase>& commands() {
         {"13 macro", "00 13 01 80 00 00 00 00 6B",
          [](Hid_Thread& l) { l.hid_13H_SetMacroKey(1, pattern); }},
         {"80 version", "00 80 00 00 00 00 00 00 7F",
-         [](Hid_Thread& l) { QString v; l.hid_80H_GetFWVersion(v); }},
+         [](Hid_Thread& l) {
+             QString v;
+             l.hid_80H_GetFWVersion(v);
+         }},
         {"81 report rate", "00 81 00 00 00 00 00 00 7E",
-         [](Hid_Thread& l) { uchar r = 0; l.hid_81H_GetReportRate(r); }},
+         [](Hid_Thread& l) {
+             uchar r = 0;
+             l.hid_81H_GetReportRate(r);
+         }},
         {"82 profile", "00 82 00 00 00 00 00 00 7D",
-         [](Hid_Thread& l) { uchar p = 0; l.hid_82H_GetCurrentProfile(p); }},
+         [](Hid_Thread& l) {
+             uchar p = 0;
+             l.hid_82H_GetCurrentProfile(p);
+         }},
         {"83 function option", "00 83 00 00 00 00 00 00 7C",
-         [](Hid_Thread& l) { uchar a, b, c; l.hid_83H_GetFunctionOption(a, b, c); }},
+         [](Hid_Thread& l) {
+             uchar a, b, c;
+             l.hid_83H_GetFunctionOption(a, b, c);
+         }},
         {"87 LED instruction", "00 87 00 00 00 00 00 00 78",
-         [](Hid_Thread& l) { uchar a, b, c; l.hid_87H_GetLEDInstructFunction(0, a, b, c); }},
+         [](Hid_Thread& l) {
+             uchar a, b, c;
+             l.hid_87H_GetLEDInstructFunction(0, a, b, c);
+         }},
         {"8B DPI stage", "00 8B 00 00 00 00 00 00 74",
-         [](Hid_Thread& l) { uchar s; l.hid_8BH_GetCurrentDPIStage(s); }},
+         [](Hid_Thread& l) {
+             uchar s;
+             l.hid_8BH_GetCurrentDPIStage(s);
+         }},
         {"8D lighting", "00 8D 00 00 00 00 00 00 72",
-         [](Hid_Thread& l) { uchar a, b, c; l.hid_8DH_GetRGBLedEffect(a, b, c); }},
+         [](Hid_Thread& l) {
+             uchar a, b, c;
+             l.hid_8DH_GetRGBLedEffect(a, b, c);
+         }},
         {"90 colours", "00 90 01 00 00 00 00 00 6E",
-         [](Hid_Thread& l) { uchar b[24]; l.hid_90H_GetLED8StageColor(1, b); }},
+         [](Hid_Thread& l) {
+             uchar b[24];
+             l.hid_90H_GetLED8StageColor(1, b);
+         }},
         {"91 DPI set", "00 91 00 00 00 00 00 00 6E",
-         [](Hid_Thread& l) { uchar n, b[8]; l.hid_91H_GetDPISet(n, b); }},
+         [](Hid_Thread& l) {
+             uchar n, b[8];
+             l.hid_91H_GetDPISet(n, b);
+         }},
         {"92 key matrix", "00 92 01 00 00 00 00 00 6C",
-         [](Hid_Thread& l) { uchar b[64]; l.hid_92H_GetKeyMatrix(b); }},
+         [](Hid_Thread& l) {
+             uchar b[64];
+             l.hid_92H_GetKeyMatrix(b);
+         }},
         {"93 macro", "00 93 05 00 00 00 00 00 67",
-         [](Hid_Thread& l) { uchar b[128]; l.hid_93H_GetMacroKey(5, b); }},
+         [](Hid_Thread& l) {
+             uchar b[128];
+             l.hid_93H_GetMacroKey(5, b);
+         }},
         {"kb 03 options", "00 03 01 02 03 04 00 00 F2",
          [](Hid_Thread& l) { l.hid_03H_SetKeyboardoption(1, 2, 3, 4); }},
         {"kb 04 sensitivity", "00 04 05 06 07 08 00 00 E1",
@@ -97,23 +129,50 @@ const std::vector<CommandCase>& commands() {
         {"kb 14 colour", "00 14 00 01 FF 00 00 00 EB",
          [](Hid_Thread& l) { l.hid_14H_SetColor(1, 255, 0, 0); }},
         {"kb 83 options", "00 83 00 00 00 00 00 00 7C",
-         [](Hid_Thread& l) { uchar a = 0, b = 0, c = 0, d = 0; l.hid_83H_GetKeyboardoption(a, b, c, d); }},
+         [](Hid_Thread& l) {
+             uchar a = 0, b = 0, c = 0, d = 0;
+             l.hid_83H_GetKeyboardoption(a, b, c, d);
+         }},
         {"kb 84 sensitivity", "00 84 00 00 00 00 00 00 7B",
-         [](Hid_Thread& l) { uchar a = 0, b = 0, c = 0, d = 0; l.hid_84H_GetButtonSensitivity(a, b, c, d); }},
+         [](Hid_Thread& l) {
+             uchar a = 0, b = 0, c = 0, d = 0;
+             l.hid_84H_GetButtonSensitivity(a, b, c, d);
+         }},
         {"kb 88 LED type", "00 88 00 00 00 00 00 00 77",
-         [](Hid_Thread& l) { uchar a = 0, b = 0, c = 0, d = 0, e = 0; l.hid_88H_GetLEDType(a, b, c, d, e); }},
+         [](Hid_Thread& l) {
+             uchar a = 0, b = 0, c = 0, d = 0, e = 0;
+             l.hid_88H_GetLEDType(a, b, c, d, e);
+         }},
         {"kb 89 mode", "00 89 00 00 00 00 00 00 76",
-         [](Hid_Thread& l) { uchar m = 0; l.hid_89H_GetKeyboardMode(m); }},
+         [](Hid_Thread& l) {
+             uchar m = 0;
+             l.hid_89H_GetKeyboardMode(m);
+         }},
         {"kb 8D key matrix", "00 8D 00 00 00 00 00 00 72",
-         [](Hid_Thread& l) { uchar b[512] = {}; l.hid_8DH_GetKeyMatrix(b); }},
+         [](Hid_Thread& l) {
+             uchar b[512] = {};
+             l.hid_8DH_GetKeyMatrix(b);
+         }},
         {"kb 8E key on/off", "00 8E 00 00 00 00 00 00 71",
-         [](Hid_Thread& l) { uchar b[21] = {}; l.hid_8EH_GetKeyOnOff(b); }},
+         [](Hid_Thread& l) {
+             uchar b[21] = {};
+             l.hid_8EH_GetKeyOnOff(b);
+         }},
         {"kb 91 macro", "00 91 00 02 00 00 00 00 6C",
-         [](Hid_Thread& l) { uchar b[192] = {}; l.hid_91H_GetMacroKey(2, b); }},
+         [](Hid_Thread& l) {
+             uchar b[192] = {};
+             l.hid_91H_GetMacroKey(2, b);
+         }},
         {"kb 92 picture", "00 92 00 03 00 00 00 00 6A",
-         [](Hid_Thread& l) { uchar b[512] = {}; l.hid_92H_GetUserPicture(3, b); }},
+         [](Hid_Thread& l) {
+             uchar b[512] = {};
+             l.hid_92H_GetUserPicture(3, b);
+         }},
         {"kb 94 colour", "00 94 00 03 00 00 00 00 68",
-         [](Hid_Thread& l) { uchar r = 0, g = 0, b = 0; l.hid_94H_GetColor(3, r, g, b); }},
+         [](Hid_Thread& l) {
+             uchar r = 0, g = 0, b = 0;
+             l.hid_94H_GetColor(3, r, g, b);
+         }},
     };
     return table;
 }
@@ -184,7 +243,8 @@ private slots:
             command(name).run(*fixture.link);
             const auto reports = fixture.takeReports();
             QVERIFY(!reports.empty());
-            QCOMPARE(int(reports.front().direction), int(EmulatedMouse::Report::Direction::SetFeature));
+            QCOMPARE(int(reports.front().direction),
+                     int(EmulatedMouse::Report::Direction::SetFeature));
             received = reports.front().bytes;
         }
         QVERIFY2(received == bytesFromHex(expected),
@@ -325,7 +385,6 @@ private slots:
         uchar logo = 9, led2 = 0, led3 = 0;
         QVERIFY(link.hid_87H_GetLEDInstructFunction(0, logo, led2, led3));
         QCOMPARE(int(logo), 0);  // the logo LED is fitted
-
     }
 
     // With scrambling on, the command block travels scrambled; a query

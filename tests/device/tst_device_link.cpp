@@ -11,7 +11,9 @@ namespace {
 
 // Collects the link's debug lines.
 QStringList debugLines;
-void collectDebug(QtMsgType, const QMessageLogContext&, const QString& text) { debugLines << text; }
+void collectDebug(QtMsgType, const QMessageLogContext&, const QString& text) {
+    debugLines << text;
+}
 
 struct DebugCapture {
     DebugCapture() {
@@ -22,7 +24,8 @@ struct DebugCapture {
     QtMessageHandler previous;
 };
 
-int countOf(const std::vector<EmulatedMouse::Report>& reports, EmulatedMouse::Report::Direction direction) {
+int countOf(const std::vector<EmulatedMouse::Report>& reports,
+            EmulatedMouse::Report::Direction direction) {
     return int(std::count_if(reports.begin(), reports.end(),
                              [&](const auto& report) { return report.direction == direction; }));
 }
@@ -54,17 +57,25 @@ private slots:
         QTest::addColumn<bool>("isEchoWrong");
         QTest::addColumn<bool>("isAccepted");
         QTest::addColumn<bool>("isDemo");
-        QTest::newRow("plain") << false << "731406" << QByteArray() << false << false << true << false;
-        QTest::newRow("scrambled, default code") << true << "731406" << QByteArray() << false << false << true << false;
+        QTest::newRow("plain") << false << "731406" << QByteArray() << false << false << true
+                               << false;
+        QTest::newRow("scrambled, default code")
+            << true << "731406" << QByteArray() << false << false << true << false;
         QTest::newRow("scrambled, configured code")
-            << true << "Q4MOUS" << QByteArray("[common]\nsCode1=Q4MOUS\n") << false << false << true << false;
-        QTest::newRow("scrambled, codes differ") << true << "Q4MOUS" << QByteArray() << false << false << false << false;
-        QTest::newRow("absent") << false << "731406" << QByteArray() << true << false << false << false;
-        QTest::newRow("wrong echo") << false << "731406" << QByteArray() << false << true << false << false;
+            << true << "Q4MOUS" << QByteArray("[common]\nsCode1=Q4MOUS\n") << false << false << true
+            << false;
+        QTest::newRow("scrambled, codes differ")
+            << true << "Q4MOUS" << QByteArray() << false << false << false << false;
+        QTest::newRow("absent") << false << "731406" << QByteArray() << true << false << false
+                                << false;
+        QTest::newRow("wrong echo")
+            << false << "731406" << QByteArray() << false << true << false << false;
         QTest::newRow("absent, demo code")
-            << false << "731406" << QByteArray("[common]\nsCode1=q-harbor\n") << true << false << true << true;
+            << false << "731406" << QByteArray("[common]\nsCode1=q-harbor\n") << true << false
+            << true << true;
         QTest::newRow("absent, almost the demo code")
-            << false << "731406" << QByteArray("[common]\nsCode1=q-harbo\n") << true << false << false << false;
+            << false << "731406" << QByteArray("[common]\nsCode1=q-harbo\n") << true << false
+            << false << false;
     }
 
     // Accepted: "Device Connect", no box. Refused: one "Can not detect %1 !"
@@ -78,7 +89,8 @@ private slots:
         QFETCH(bool, isAccepted);
         QFETCH(bool, isDemo);
         LinkFixture fixture;
-        fixture.writeApplicationConfig("[common]\nproduct_name=Q4 Keyboard, Q4 Gaming Mouse\n" + config);
+        fixture.writeApplicationConfig("[common]\nproduct_name=Q4 Keyboard, Q4 Gaming Mouse\n" +
+                                       config);
         fixture.link->updateDeviceList(
             loadDeviceTable(":/DevInfo.ini", fixture.folder.filePath("apConfig.bin")).rows);
         fixture.mouse.setScrambling(isScrambling, deviceCode.toStdString());
@@ -95,7 +107,8 @@ private slots:
         QCOMPARE(fixture.owner.closeRequests, isRefused ? 1 : 0);
         if (isRefused) {
             QCOMPARE(fixture.prompt.boxes.front().caption, fixture.owner.title);
-            QCOMPARE(fixture.prompt.boxes.front().text, QString("Can not detect Q4 Gaming Mouse !"));
+            QCOMPARE(fixture.prompt.boxes.front().text,
+                     QString("Can not detect Q4 Gaming Mouse !"));
         }
         if (isDemo) QVERIFY(!isEncode);
     }
@@ -167,7 +180,8 @@ private slots:
         const auto reports = fixture.takeReports();
         QCOMPARE(int(reports.size()), 6);
         QCOMPARE(int(reports[0].bytes[1]), 0x13);
-        for (int i = 1; i <= 4; ++i) QCOMPARE(int(reports[size_t(i)].direction), int(Direction::Write));
+        for (int i = 1; i <= 4; ++i)
+            QCOMPARE(int(reports[size_t(i)].direction), int(Direction::Write));
         QCOMPARE(int(reports[5].bytes[1]), 0x0B);
         QCOMPARE(int(fixture.mouse.state().dpiStage), 4);
     }
@@ -256,8 +270,9 @@ private slots:
             QTemporaryDir folder;
             QFile table(folder.filePath("table.ini"));
             QVERIFY(table.open(QIODevice::WriteOnly));
-            table.write("[common]\ntotal=2\n[1]\ntype=1\nvid=04d9\npid=6c2e\nusagePage=ff00\n"
-                        "usage=ff00\nusagePage2=ff01\nusage2=ff01\n");
+            table.write(
+                "[common]\ntotal=2\n[1]\ntype=1\nvid=04d9\npid=6c2e\nusagePage=ff00\n"
+                "usage=ff00\nusagePage2=ff01\nusage2=ff01\n");
             table.close();
             const DeviceTable rows = loadDeviceTable(table.fileName(), "/nonexistent");
             QCOMPARE(rows.rows[1].reportLength, 0u);

@@ -55,8 +55,8 @@ private slots:
         QCOMPARE(table.isEncode, false);
         QCOMPARE(table.rows.size(), 2);
         auto row = [](const DevInfo& info) {
-            return QList<int>{info.type, info.vid, info.pid, info.usagePage, info.usage,
-                              info.usagePage2, info.usage2, int(info.reportLength)};
+            return QList<int>{info.type,  info.vid,        info.pid,    info.usagePage,
+                              info.usage, info.usagePage2, info.usage2, int(info.reportLength)};
         };
         QCOMPARE(row(table.rows[0]),
                  QList<int>({0, 0x04D9, 0x5A17, 0xFF01, 0x0001, 0xFF02, 0x0001, 64}));
@@ -72,12 +72,19 @@ private slots:
         QTest::addColumn<int>("vid");
         QTest::addColumn<uint>("reportLength");
         QTest::newRow("no total") << QByteArray("[0]\ntype=1\n") << 0 << 0 << 0 << 0u;
-        QTest::newRow("total 0") << QByteArray("[common]\ntotal=0\n[0]\ntype=1\n") << 0 << 0 << 0 << 0u;
-        QTest::newRow("row without type or length") << QByteArray("[common]\ntotal=1\n[0]\nvid=04d9\n") << 1 << -1 << 0x04D9 << 0u;
-        QTest::newRow("type 10 is hexadecimal") << QByteArray("[common]\ntotal=1\n[0]\ntype=10\n") << 1 << 16 << 0 << 0u;
-        QTest::newRow("not hexadecimal") << QByteArray("[common]\ntotal=1\n[0]\ntype=zz\nvid=xyz\nreportLength=32\n") << 1 << 0 << 0 << 32u;
-        QTest::newRow("vid truncated to 16 bits") << QByteArray("[common]\ntotal=1\n[0]\nvid=1ffff\n") << 1 << -1 << 0xFFFF << 0u;
-        QTest::newRow("absurd total") << QByteArray("[common]\ntotal=2147483647\n") << 256 << -1 << 0 << 0u;
+        QTest::newRow("total 0") << QByteArray("[common]\ntotal=0\n[0]\ntype=1\n") << 0 << 0 << 0
+                                 << 0u;
+        QTest::newRow("row without type or length")
+            << QByteArray("[common]\ntotal=1\n[0]\nvid=04d9\n") << 1 << -1 << 0x04D9 << 0u;
+        QTest::newRow("type 10 is hexadecimal")
+            << QByteArray("[common]\ntotal=1\n[0]\ntype=10\n") << 1 << 16 << 0 << 0u;
+        QTest::newRow("not hexadecimal")
+            << QByteArray("[common]\ntotal=1\n[0]\ntype=zz\nvid=xyz\nreportLength=32\n") << 1 << 0
+            << 0 << 32u;
+        QTest::newRow("vid truncated to 16 bits")
+            << QByteArray("[common]\ntotal=1\n[0]\nvid=1ffff\n") << 1 << -1 << 0xFFFF << 0u;
+        QTest::newRow("absurd total")
+            << QByteArray("[common]\ntotal=2147483647\n") << 256 << -1 << 0 << 0u;
     }
 
     void tableRows() {

@@ -27,11 +27,10 @@ std::vector<EmulatedMouse::Report> LinkFixture::takeReports() {
     auto reports = mouse.transcript();
     mouse.clearTranscript();
     // The listener's reads of ready notifications are not part of a command.
-    reports.erase(std::remove_if(reports.begin(), reports.end(),
-                                 [](const EmulatedMouse::Report& report) {
-                                     return report.isEventInterface;
-                                 }),
-                  reports.end());
+    reports.erase(
+        std::remove_if(reports.begin(), reports.end(),
+                       [](const EmulatedMouse::Report& report) { return report.isEventInterface; }),
+        reports.end());
     return reports;
 }
 

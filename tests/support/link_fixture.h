@@ -46,6 +46,6 @@ public:
     std::vector<std::vector<uint8_t>> featureReports;
     std::vector<std::vector<uint8_t>> outputReports;
     std::vector<uint8_t> answer = std::vector<uint8_t>(9, 0);  // GET_FEATURE reply
-    std::vector<std::vector<uint8_t>> inputReports;           // data-phase replies
+    std::vector<std::vector<uint8_t>> inputReports;            // data-phase replies
     bool isAnswering = true;
 };
