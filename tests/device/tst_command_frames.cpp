@@ -16,6 +16,9 @@ namespace {
 using Command = std::function<void(Hid_Thread&)>;
 
 uchar pattern[512];  // byte i = i mod 256, the caller's buffer for data sets
+// Out-parameters of the queries; only the request frames matter here.
+QString text;
+uchar a, b, c, d, e, buffer[512];
 
 struct CommandCase {
     const char* name;
@@ -52,60 +55,27 @@ const std::vector<CommandCase>& commands() {
         {"13 macro", "00 13 01 80 00 00 00 00 6B",
          [](Hid_Thread& l) { l.hid_13H_SetMacroKey(1, pattern); }},
         {"80 version", "00 80 00 00 00 00 00 00 7F",
-         [](Hid_Thread& l) {
-             QString v;
-             l.hid_80H_GetFWVersion(v);
-         }},
+         [](Hid_Thread& l) { l.hid_80H_GetFWVersion(text); }},
         {"81 report rate", "00 81 00 00 00 00 00 00 7E",
-         [](Hid_Thread& l) {
-             uchar r = 0;
-             l.hid_81H_GetReportRate(r);
-         }},
+         [](Hid_Thread& l) { l.hid_81H_GetReportRate(a); }},
         {"82 profile", "00 82 00 00 00 00 00 00 7D",
-         [](Hid_Thread& l) {
-             uchar p = 0;
-             l.hid_82H_GetCurrentProfile(p);
-         }},
+         [](Hid_Thread& l) { l.hid_82H_GetCurrentProfile(a); }},
         {"83 function option", "00 83 00 00 00 00 00 00 7C",
-         [](Hid_Thread& l) {
-             uchar a, b, c;
-             l.hid_83H_GetFunctionOption(a, b, c);
-         }},
+         [](Hid_Thread& l) { l.hid_83H_GetFunctionOption(a, b, c); }},
         {"87 LED instruction", "00 87 00 00 00 00 00 00 78",
-         [](Hid_Thread& l) {
-             uchar a, b, c;
-             l.hid_87H_GetLEDInstructFunction(0, a, b, c);
-         }},
+         [](Hid_Thread& l) { l.hid_87H_GetLEDInstructFunction(0, a, b, c); }},
         {"8B DPI stage", "00 8B 00 00 00 00 00 00 74",
-         [](Hid_Thread& l) {
-             uchar s;
-             l.hid_8BH_GetCurrentDPIStage(s);
-         }},
+         [](Hid_Thread& l) { l.hid_8BH_GetCurrentDPIStage(a); }},
         {"8D lighting", "00 8D 00 00 00 00 00 00 72",
-         [](Hid_Thread& l) {
-             uchar a, b, c;
-             l.hid_8DH_GetRGBLedEffect(a, b, c);
-         }},
+         [](Hid_Thread& l) { l.hid_8DH_GetRGBLedEffect(a, b, c); }},
         {"90 colours", "00 90 01 00 00 00 00 00 6E",
-         [](Hid_Thread& l) {
-             uchar b[24];
-             l.hid_90H_GetLED8StageColor(1, b);
-         }},
+         [](Hid_Thread& l) { l.hid_90H_GetLED8StageColor(1, buffer); }},
         {"91 DPI set", "00 91 00 00 00 00 00 00 6E",
-         [](Hid_Thread& l) {
-             uchar n, b[8];
-             l.hid_91H_GetDPISet(n, b);
-         }},
+         [](Hid_Thread& l) { l.hid_91H_GetDPISet(a, buffer); }},
         {"92 key matrix", "00 92 01 00 00 00 00 00 6C",
-         [](Hid_Thread& l) {
-             uchar b[64];
-             l.hid_92H_GetKeyMatrix(b);
-         }},
+         [](Hid_Thread& l) { l.hid_92H_GetKeyMatrix(buffer); }},
         {"93 macro", "00 93 05 00 00 00 00 00 67",
-         [](Hid_Thread& l) {
-             uchar b[128];
-             l.hid_93H_GetMacroKey(5, b);
-         }},
+         [](Hid_Thread& l) { l.hid_93H_GetMacroKey(5, buffer); }},
         {"kb 03 options", "00 03 01 02 03 04 00 00 F2",
          [](Hid_Thread& l) { l.hid_03H_SetKeyboardoption(1, 2, 3, 4); }},
         {"kb 04 sensitivity", "00 04 05 06 07 08 00 00 E1",
@@ -129,50 +99,23 @@ const std::vector<CommandCase>& commands() {
         {"kb 14 colour", "00 14 00 01 FF 00 00 00 EB",
          [](Hid_Thread& l) { l.hid_14H_SetColor(1, 255, 0, 0); }},
         {"kb 83 options", "00 83 00 00 00 00 00 00 7C",
-         [](Hid_Thread& l) {
-             uchar a = 0, b = 0, c = 0, d = 0;
-             l.hid_83H_GetKeyboardoption(a, b, c, d);
-         }},
+         [](Hid_Thread& l) { l.hid_83H_GetKeyboardoption(a, b, c, d); }},
         {"kb 84 sensitivity", "00 84 00 00 00 00 00 00 7B",
-         [](Hid_Thread& l) {
-             uchar a = 0, b = 0, c = 0, d = 0;
-             l.hid_84H_GetButtonSensitivity(a, b, c, d);
-         }},
+         [](Hid_Thread& l) { l.hid_84H_GetButtonSensitivity(a, b, c, d); }},
         {"kb 88 LED type", "00 88 00 00 00 00 00 00 77",
-         [](Hid_Thread& l) {
-             uchar a = 0, b = 0, c = 0, d = 0, e = 0;
-             l.hid_88H_GetLEDType(a, b, c, d, e);
-         }},
+         [](Hid_Thread& l) { l.hid_88H_GetLEDType(a, b, c, d, e); }},
         {"kb 89 mode", "00 89 00 00 00 00 00 00 76",
-         [](Hid_Thread& l) {
-             uchar m = 0;
-             l.hid_89H_GetKeyboardMode(m);
-         }},
+         [](Hid_Thread& l) { l.hid_89H_GetKeyboardMode(a); }},
         {"kb 8D key matrix", "00 8D 00 00 00 00 00 00 72",
-         [](Hid_Thread& l) {
-             uchar b[512] = {};
-             l.hid_8DH_GetKeyMatrix(b);
-         }},
+         [](Hid_Thread& l) { l.hid_8DH_GetKeyMatrix(buffer); }},
         {"kb 8E key on/off", "00 8E 00 00 00 00 00 00 71",
-         [](Hid_Thread& l) {
-             uchar b[21] = {};
-             l.hid_8EH_GetKeyOnOff(b);
-         }},
+         [](Hid_Thread& l) { l.hid_8EH_GetKeyOnOff(buffer); }},
         {"kb 91 macro", "00 91 00 02 00 00 00 00 6C",
-         [](Hid_Thread& l) {
-             uchar b[192] = {};
-             l.hid_91H_GetMacroKey(2, b);
-         }},
+         [](Hid_Thread& l) { l.hid_91H_GetMacroKey(2, buffer); }},
         {"kb 92 picture", "00 92 00 03 00 00 00 00 6A",
-         [](Hid_Thread& l) {
-             uchar b[512] = {};
-             l.hid_92H_GetUserPicture(3, b);
-         }},
+         [](Hid_Thread& l) { l.hid_92H_GetUserPicture(3, buffer); }},
         {"kb 94 colour", "00 94 00 03 00 00 00 00 68",
-         [](Hid_Thread& l) {
-             uchar r = 0, g = 0, b = 0;
-             l.hid_94H_GetColor(3, r, g, b);
-         }},
+         [](Hid_Thread& l) { l.hid_94H_GetColor(3, a, b, c); }},
     };
     return table;
 }
