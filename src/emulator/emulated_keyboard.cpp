@@ -72,106 +72,109 @@ int EmulatedKeyboard::recoveryCount() const {
 void EmulatedKeyboard::carryOutCommand(const uint8_t* block) {
     const uint8_t commandCode = block[0];
     const uint8_t* parameter = block + 1;  // parameter[0] is request byte 2
-    if (beginAnswer(block)) switch (commandCode) {
-            case 0x00:
-                break;  // the handshake, answered by beginAnswer
-            case 0x01:
-                model.reportRate = parameter[0];
-                break;
-            case 0x02:
-                model.profile = parameter[0];
-                break;
-            case 0x03:
-                std::copy_n(parameter, 4, model.options.begin());
-                break;
-            case 0x04:
-                std::copy_n(parameter, 4, model.sensitivities.begin());
-                break;
-            case 0x07:
-                model.indicatorEffect = parameter[0];
-                model.indicatorFrequency = parameter[1];
-                break;
-            case 0x08:
-                model.ledOption = parameter[0];
-                model.ledEffect = parameter[1];
-                model.ledSpeed = parameter[2];
-                model.ledLight = parameter[3];
-                model.ledColor = parameter[4];
-                model.ledDirection = parameter[5];
-                break;
-            case 0x09:
-                model.mode = parameter[0];
-                break;
-            case 0x0D:  // 08: eight reports of key matrix
-            case 0x0E:  // 15: the 21 bytes of the key on/off map
-            case 0x11:  // macro slot, 03: three reports
-            case 0x12:  // picture number, 08: eight reports, option
-                expectDataPhase(commandCode, parameter);
-                break;
-            case 0x13:
-                if (parameter[0] == kRecoveryGuard) {
-                    model = factoryState();
-                    ++recoveries;
-                }
-                break;
-            case 0x14:
-                std::copy_n(parameter + 2, 3, model.colours[parameter[1]].begin());
-                break;
-            case 0x80:
-                answer[2] = model.firmwareMajor;
-                answer[3] = model.firmwareMinor;
-                break;
-            case 0x81:
-                answer[2] = model.reportRate;
-                break;
-            case 0x82:
-                answer[2] = model.profile;
-                break;
-            case 0x83:
-                std::copy(model.options.begin(), model.options.end(), answer.begin() + 2);
-                break;
-            case 0x84:
-                std::copy(model.sensitivities.begin(), model.sensitivities.end(),
-                          answer.begin() + 2);
-                break;
-            case 0x88:
-                answer[2] = model.ledOption;
-                answer[3] = model.ledEffect;
-                answer[4] = model.ledSpeed;
-                answer[5] = model.ledLight;
-                answer[6] = model.ledColor;
-                answer[7] = model.ledDirection;
-                break;
-            case 0x89:
-                answer[2] = model.mode;
-                break;
-            case 0x8D:
-                queueInput(bytesOf(model.keyMatrix));
-                break;
-            case 0x8E:
-                queueInput(bytesOf(model.keyOnOff));
-                break;
-            case 0x91:  // a slot the keyboard does not have reads as empty
-                if (parameter[1] < kMacroSlots)
-                    queueInput(bytesOf(model.macros[parameter[1]]));
-                else
-                    queueInput(std::vector<uint8_t>(kMacroLength, 0));
-                break;
-            case 0x92:
-                if (parameter[1] < kPictureCount)
-                    queueInput(bytesOf(model.pictures[parameter[1]]));
-                else
-                    queueInput(std::vector<uint8_t>(kPictureLength, 0));
-                break;
-            case 0x94: {
-                const auto& colour = model.colours[parameter[1]];
-                answer[3] = parameter[1];
-                std::copy(colour.begin(), colour.end(), answer.begin() + 4);
-                break;
+    // A block with a wrong checksum is echoed but not carried out; the
+    // handshake is answered by beginAnswer itself.
+    if (!beginAnswer(block) || commandCode == 0x00) {
+        sealAnswerAndPostReady();
+        return;
+    }
+    switch (commandCode) {
+        case 0x01:
+            model.reportRate = parameter[0];
+            break;
+        case 0x02:
+            model.profile = parameter[0];
+            break;
+        case 0x03:
+            std::copy_n(parameter, 4, model.options.begin());
+            break;
+        case 0x04:
+            std::copy_n(parameter, 4, model.sensitivities.begin());
+            break;
+        case 0x07:
+            model.indicatorEffect = parameter[0];
+            model.indicatorFrequency = parameter[1];
+            break;
+        case 0x08:
+            model.ledOption = parameter[0];
+            model.ledEffect = parameter[1];
+            model.ledSpeed = parameter[2];
+            model.ledLight = parameter[3];
+            model.ledColor = parameter[4];
+            model.ledDirection = parameter[5];
+            break;
+        case 0x09:
+            model.mode = parameter[0];
+            break;
+        case 0x0D:  // 08: eight reports of key matrix
+        case 0x0E:  // 15: the 21 bytes of the key on/off map
+        case 0x11:  // macro slot, 03: three reports
+        case 0x12:  // picture number, 08: eight reports, option
+            expectDataPhase(commandCode, parameter);
+            break;
+        case 0x13:
+            if (parameter[0] == kRecoveryGuard) {
+                model = factoryState();
+                ++recoveries;
             }
-            default:
-                break;
+            break;
+        case 0x14:
+            std::copy_n(parameter + 2, 3, model.colours[parameter[1]].begin());
+            break;
+        case 0x80:
+            answer[2] = model.firmwareMajor;
+            answer[3] = model.firmwareMinor;
+            break;
+        case 0x81:
+            answer[2] = model.reportRate;
+            break;
+        case 0x82:
+            answer[2] = model.profile;
+            break;
+        case 0x83:
+            std::copy(model.options.begin(), model.options.end(), answer.begin() + 2);
+            break;
+        case 0x84:
+            std::copy(model.sensitivities.begin(), model.sensitivities.end(), answer.begin() + 2);
+            break;
+        case 0x88:
+            answer[2] = model.ledOption;
+            answer[3] = model.ledEffect;
+            answer[4] = model.ledSpeed;
+            answer[5] = model.ledLight;
+            answer[6] = model.ledColor;
+            answer[7] = model.ledDirection;
+            break;
+        case 0x89:
+            answer[2] = model.mode;
+            break;
+        case 0x8D:
+            queueInput(bytesOf(model.keyMatrix));
+            break;
+        case 0x8E:
+            queueInput(bytesOf(model.keyOnOff));
+            break;
+        case 0x91:  // a slot the keyboard does not have reads as empty
+            if (parameter[1] < kMacroSlots)
+                queueInput(bytesOf(model.macros[parameter[1]]));
+            else
+                queueInput(std::vector<uint8_t>(kMacroLength, 0));
+            break;
+        case 0x92:
+            if (parameter[1] < kPictureCount)
+                queueInput(bytesOf(model.pictures[parameter[1]]));
+            else
+                queueInput(std::vector<uint8_t>(kPictureLength, 0));
+            break;
+        case 0x94: {
+            const auto& colour = model.colours[parameter[1]];
+            answer[3] = parameter[1];
+            std::copy(colour.begin(), colour.end(), answer.begin() + 4);
+            break;
         }
+        default:
+            break;
+    }
     sealAnswerAndPostReady();
 }
 

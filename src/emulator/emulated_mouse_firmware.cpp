@@ -22,99 +22,103 @@ std::vector<uint8_t> bytesOf(const std::array<uint8_t, N>& source, size_t count 
 void EmulatedMouse::carryOutCommand(const uint8_t* block) {
     const uint8_t commandCode = block[0];
     const uint8_t* parameter = block + 1;  // parameter[0] is request byte 2
-    if (beginAnswer(block)) switch (commandCode) {
-            case 0x00:
-                break;  // the handshake, answered by beginAnswer
-            case 0x01:
-                model.reportRate = parameter[0];
-                break;
-            case 0x02:
-                model.profile = parameter[0];
-                break;
-            case 0x03:
-                // The sensor type is the hardware's own; the rest is taken.
-                model.reportRate = parameter[1];
-                model.functionOption1 = parameter[2];
-                model.functionOption2 = parameter[3];
-                break;
-            case 0x07:
-                std::copy_n(parameter + 1, 3, model.ledInstruction[parameter[0] & 3].begin());
-                break;
-            case 0x0B:
-                model.dpiStage = parameter[0];
-                break;
-            case 0x0D:
-                model.ledEffect = parameter[0];
-                model.ledBrightness = parameter[1];
-                model.ledSpeed = parameter[2];
-                break;
-            case 0x10:  // colour table type, then its length (4 or 24)
-            case 0x11:  // stages in use, then 8 DPI codes
-            case 0x12:  // 01, then 64 bytes of key matrix
-            case 0x13:  // macro slot, then 128 bytes
-                pendingCode = commandCode;
-                pendingParameter = parameter[0];
-                pendingLength = std::min<size_t>(parameter[1], kLargestDataPhase);
-                break;
-            case 0x80:
-                answer[2] = model.firmwareMajor;
-                answer[3] = model.firmwareMinor;
-                break;
-            case 0x81:
-                answer[2] = model.reportRate;
-                break;
-            case 0x82:
-                answer[2] = model.profile;
-                break;
-            case 0x83:
-                answer[2] = model.sensorType;
-                answer[3] = model.reportRate;
-                answer[4] = model.functionOption1;
-                answer[5] = model.functionOption2;
-                break;
-            case 0x87: {
-                const auto& options = model.ledInstruction[parameter[0] & 3];
-                answer[2] = parameter[0];
-                std::copy(options.begin(), options.end(), answer.begin() + 3);
-                // Option 1 of type 0 is 0 when the logo LED is fitted.
-                if (parameter[0] == 0) answer[3] = isLogoLedPresent ? 0 : 1;
-                break;
-            }
-            case 0x8B:
-                answer[2] = model.dpiStage;
-                break;
-            case 0x8D:
-                answer[2] = model.ledEffect;
-                answer[3] = model.ledBrightness;
-                answer[4] = model.ledSpeed;
-                break;
-            case 0x90:
-                answer[2] = parameter[0];
-                if (parameter[0] == 2)
-                    queueInput(bytesOf(model.logoColourIds));
-                else if (parameter[0] == 1)
-                    queueInput(bytesOf(model.indicatorColours));
-                else
-                    queueInput(bytesOf(model.stageColours));
-                break;
-            case 0x91:
-                answer[2] = model.dpiStageCount;
-                queueInput(bytesOf(model.dpiCodes));
-                break;
-            case 0x92:
-                queueInput(bytesOf(model.keyMatrix));
-                break;
-            case 0x93: {
-                const int slot = parameter[0];
-                if (slot >= 1 && slot <= kMacroSlots)
-                    queueInput(bytesOf(model.macros[size_t(slot - 1)]));
-                else
-                    queueInput(std::vector<uint8_t>(kMacroLength, 0));
-                break;
-            }
-            default:
-                break;
+    // A block with a wrong checksum is echoed but not carried out; the
+    // handshake is answered by beginAnswer itself.
+    if (!beginAnswer(block) || commandCode == 0x00) {
+        sealAnswerAndPostReady();
+        return;
+    }
+    switch (commandCode) {
+        case 0x01:
+            model.reportRate = parameter[0];
+            break;
+        case 0x02:
+            model.profile = parameter[0];
+            break;
+        case 0x03:
+            // The sensor type is the hardware's own; the rest is taken.
+            model.reportRate = parameter[1];
+            model.functionOption1 = parameter[2];
+            model.functionOption2 = parameter[3];
+            break;
+        case 0x07:
+            std::copy_n(parameter + 1, 3, model.ledInstruction[parameter[0] & 3].begin());
+            break;
+        case 0x0B:
+            model.dpiStage = parameter[0];
+            break;
+        case 0x0D:
+            model.ledEffect = parameter[0];
+            model.ledBrightness = parameter[1];
+            model.ledSpeed = parameter[2];
+            break;
+        case 0x10:  // colour table type, then its length (4 or 24)
+        case 0x11:  // stages in use, then 8 DPI codes
+        case 0x12:  // 01, then 64 bytes of key matrix
+        case 0x13:  // macro slot, then 128 bytes
+            pendingCode = commandCode;
+            pendingParameter = parameter[0];
+            pendingLength = std::min<size_t>(parameter[1], kLargestDataPhase);
+            break;
+        case 0x80:
+            answer[2] = model.firmwareMajor;
+            answer[3] = model.firmwareMinor;
+            break;
+        case 0x81:
+            answer[2] = model.reportRate;
+            break;
+        case 0x82:
+            answer[2] = model.profile;
+            break;
+        case 0x83:
+            answer[2] = model.sensorType;
+            answer[3] = model.reportRate;
+            answer[4] = model.functionOption1;
+            answer[5] = model.functionOption2;
+            break;
+        case 0x87: {
+            const auto& options = model.ledInstruction[parameter[0] & 3];
+            answer[2] = parameter[0];
+            std::copy(options.begin(), options.end(), answer.begin() + 3);
+            // Option 1 of type 0 is 0 when the logo LED is fitted.
+            if (parameter[0] == 0) answer[3] = isLogoLedPresent ? 0 : 1;
+            break;
         }
+        case 0x8B:
+            answer[2] = model.dpiStage;
+            break;
+        case 0x8D:
+            answer[2] = model.ledEffect;
+            answer[3] = model.ledBrightness;
+            answer[4] = model.ledSpeed;
+            break;
+        case 0x90:
+            answer[2] = parameter[0];
+            if (parameter[0] == 2)
+                queueInput(bytesOf(model.logoColourIds));
+            else if (parameter[0] == 1)
+                queueInput(bytesOf(model.indicatorColours));
+            else
+                queueInput(bytesOf(model.stageColours));
+            break;
+        case 0x91:
+            answer[2] = model.dpiStageCount;
+            queueInput(bytesOf(model.dpiCodes));
+            break;
+        case 0x92:
+            queueInput(bytesOf(model.keyMatrix));
+            break;
+        case 0x93: {
+            const int slot = parameter[0];
+            if (slot >= 1 && slot <= kMacroSlots)
+                queueInput(bytesOf(model.macros[size_t(slot - 1)]));
+            else
+                queueInput(std::vector<uint8_t>(kMacroLength, 0));
+            break;
+        }
+        default:
+            break;
+    }
     sealAnswerAndPostReady();
 }
 
