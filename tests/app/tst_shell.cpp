@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "app/widget.h"
 #include "emulator/emulated_mouse.h"
+#include "settings_folder.h"
 #include "test_doubles.h"
 #include "ui/my_qquick_view.h"
 #include "ui/ui_controler.h"
@@ -37,12 +38,9 @@ int handshakesSeen(const EmulatedMouse& mouse) {
 struct ShellFolder {
     ShellFolder(const QByteArray& extraConfig = QByteArray()) {
         previous = QDir::currentPath();
-        QDir(folder.path()).mkpath("modules/setting");
-        QFile config(folder.filePath("modules/setting/apConfig.bin"));
-        config.open(QIODevice::WriteOnly);
-        config.write("[common]\nname=Q4 Test Title\nproduct_name=Q4 Keyboard, Q4 Gaming Mouse\n" +
-                     extraConfig);
-        config.close();
+        writeFile(folder.filePath("modules/setting/apConfig.bin"),
+                  "[common]\nname=Q4 Test Title\nproduct_name=Q4 Keyboard, Q4 Gaming Mouse\n" +
+                      extraConfig);
         QDir::setCurrent(folder.path());
         resetLinkState();
     }

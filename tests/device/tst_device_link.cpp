@@ -6,6 +6,7 @@
 
 #include "device/device_table.h"
 #include "link_fixture.h"
+#include "settings_folder.h"
 
 namespace {
 
@@ -267,14 +268,11 @@ private slots:
         QFETCH(QString, fault);
         LinkFixture fixture;
         if (fault == "no report length") {
-            QTemporaryDir folder;
-            QFile table(folder.filePath("table.ini"));
-            QVERIFY(table.open(QIODevice::WriteOnly));
-            table.write(
-                "[common]\ntotal=2\n[1]\ntype=1\nvid=04d9\npid=6c2e\nusagePage=ff00\n"
-                "usage=ff00\nusagePage2=ff01\nusage2=ff01\n");
-            table.close();
-            const DeviceTable rows = loadDeviceTable(table.fileName(), "/nonexistent");
+            const QString table = fixture.folder.filePath("table.ini");
+            QVERIFY(writeFile(table,
+                              "[common]\ntotal=2\n[1]\ntype=1\nvid=04d9\npid=6c2e\nusagePage=ff00\n"
+                              "usage=ff00\nusagePage2=ff01\nusage2=ff01\n"));
+            const DeviceTable rows = loadDeviceTable(table, "/nonexistent");
             QCOMPARE(rows.rows[1].reportLength, 0u);
             fixture.link->updateDeviceList(rows.rows);
         } else if (fault == "unplug") {

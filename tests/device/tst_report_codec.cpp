@@ -5,6 +5,7 @@
 
 #include "device/device_table.h"
 #include "device/report_codec.h"
+#include "settings_folder.h"
 
 class ReportCodec : public QObject {
     Q_OBJECT
@@ -94,11 +95,8 @@ private slots:
         QFETCH(int, vid);
         QFETCH(uint, reportLength);
         QTemporaryDir folder;
-        QFile file(folder.filePath("table.ini"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(table);
-        file.close();
-        const DeviceTable loaded = loadDeviceTable(file.fileName(), "/nonexistent");
+        QVERIFY(writeFile(folder.filePath("table.ini"), table));
+        const DeviceTable loaded = loadDeviceTable(folder.filePath("table.ini"), "/nonexistent");
         QCOMPARE(loaded.rows.size(), rows);
         if (rows == 0) return;
         QCOMPARE(loaded.rows[0].type, type);
@@ -111,10 +109,7 @@ private slots:
     void productNames() {
         QTemporaryDir folder;
         const QString config = folder.filePath("apConfig.bin");
-        QFile file(config);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[common]\nproduct_name=Only One\n");
-        file.close();
+        QVERIFY(writeFile(config, "[common]\nproduct_name=Only One\n"));
         const DeviceTable table = loadDeviceTable(":/DevInfo.ini", config);
         QCOMPARE(table.rows[0].productName, QString("Only One"));
         QCOMPARE(table.rows[1].productName, QString());

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "device/device_table.h"
+#include "settings_folder.h"
 
 LinkFixture::LinkFixture() : link(std::make_unique<Hid_Thread>()) {
     resetLinkState();
@@ -35,9 +36,7 @@ std::vector<EmulatedMouse::Report> LinkFixture::takeReports() {
 }
 
 void LinkFixture::writeApplicationConfig(const QByteArray& iniText) {
-    QFile file(folder.filePath("apConfig.bin"));
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(iniText);
+    writeFile(folder.filePath("apConfig.bin"), iniText);
 }
 
 struct HidHandle {};

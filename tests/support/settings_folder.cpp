@@ -10,10 +10,7 @@ QString SettingsFolder::path(const QString& name) const {
 }
 
 void SettingsFolder::write(const QString& name, const QByteArray& text) const {
-    QFile file(path(name));
-    QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(file.fileName()));
-    QCOMPARE(file.write(text), text.size());
+    QVERIFY2(writeFile(path(name), text), qPrintable(path(name)));
 }
 
 QByteArray SettingsFolder::read(const QString& name) const {
@@ -23,6 +20,13 @@ QByteArray SettingsFolder::read(const QString& name) const {
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(file).absolutePath()) &&
+           file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 QStringList quotedTexts(const QVariantList& values) {

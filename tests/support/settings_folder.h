@@ -32,6 +32,8 @@ private:
 
 // The bytes of a file, empty when it cannot be read.
 QByteArray readFile(const QString& path);
+// Writes the file whole, creating its folders; false when it cannot.
+bool writeFile(const QString& path, const QByteArray& bytes);
 
 // The entries as text, text entries in quotes: comparing two of these also
 // compares which entries are text and which numbers, where comparing the

@@ -13,6 +13,7 @@
 #include "emulator/emulated_devices.h"
 #include "keys/macro_encoder.h"
 #include "settings/macro_library.h"
+#include "settings_folder.h"
 #include "test_doubles.h"
 
 namespace {
@@ -27,24 +28,12 @@ QStringList keyLines(int records) {
     return lines;
 }
 
-// File text, read past the settings cache (which remembers what this
-// process wrote, not what reached the disk).
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
-}
-
 void writeMacro(const QString& path, const QStringList& lines, int index = -1, int repeat = 1,
                 int did = -1) {
     QString text = QString::asprintf("[config]\nindex=%d\ntotal=%d\nrepeat=%d\ndid=%d\n[macro]\n",
                                      index, int(lines.size()), repeat, did);
     for (int i = 0; i < lines.size(); ++i) text += QString("%1=%2\n").arg(i).arg(lines[i]);
-    writeBytes(path, text.toUtf8());
+    writeFile(path, text.toUtf8());
 }
 
 // Every file under root, hidden ones included, with its content.
@@ -53,7 +42,7 @@ QMap<QString, QByteArray> snapshot(const QString& root) {
     QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        files.insert(path, fileBytes(path));
+        files.insert(path, readFile(path));
     }
     return files;
 }
@@ -136,7 +125,7 @@ private slots:
     // makes more lines than the file holds.
     void createSaveAndLoad() {
         for (const char* name : {"Macro. 001", "Macro. 003", "Macro. 02", "macro. 01"})
-            writeBytes(path(name), "[config]\n");
+            writeFile(path(name), "[config]\n");
         MacroLibrary library(nullptr, folder);
         QCOMPARE(library.createMacroIni().toString(), QString("Macro. 002"));
         QCOMPARE(configOf(library, "Macro. 002"), QString("-1 1"));
@@ -144,7 +133,7 @@ private slots:
         writeMacro(path("Five"), keyLines(5));
         const QStringList lines{D(", <"), U("\\ |"), D("KP 7 ")};
         QCOMPARE(library.saveMacroIni("Five", lines), QVariant(true));
-        const QByteArray text = fileBytes(path("Five"));
+        const QByteArray text = readFile(path("Five"));
         QVERIFY(text.contains("total=3") && text.contains("\n2=") && !text.contains("\n3="));
         QVERIFY(QFile::copy(path("Five"), path("Copy")));
         QCOMPARE(library.loadMacroIni("Copy"), lines);
@@ -152,7 +141,7 @@ private slots:
         QCOMPARE(library.saveMacroIni("Nobody", lines), QVariant(false));
         QVERIFY(!QFile::exists(path("Nobody")));
 
-        writeBytes(path("Huge"), "[config]\ntotal=2000000000\n[macro]\n0=a\n2=c\n");
+        writeFile(path("Huge"), "[config]\ntotal=2000000000\n[macro]\n0=a\n2=c\n");
         QCOMPARE(library.loadMacroIni("Huge"), (QStringList{"a", "", "c"}));
     }
 
@@ -167,24 +156,24 @@ private slots:
         MacroLibrary library(&device.link, folder);
         QVERIFY(library.setMacroIniConfig("Two", {5, 4}));
         QCOMPARE(configOf(library, "Two"), QString("5 4"));
-        const QByteArray two = fileBytes(path("Two"));
+        const QByteArray two = readFile(path("Two"));
 
         QVERIFY(!library.renameMacroIniFile("One", "Two"));
 
         prompt->fileAnswer = root->filePath("gone.mc");  // unreadable
         QVERIFY(!library.loadMacroIniFromFile("Two"));
-        QCOMPARE(fileBytes(path("Two")), two);
+        QCOMPARE(readFile(path("Two")), two);
         const QByteArray picked = "[config]\ntotal=1\n[macro]\n0=a\n1=b\n";  // 1 beyond the count
         prompt->fileAnswer = root->filePath("picked.mc");
-        writeBytes(prompt->fileAnswer, picked);
+        writeFile(prompt->fileAnswer, picked);
         QVERIFY(!library.loadMacroIniFromFile("Missing") && !QFile::exists(path("Missing")));
         QVERIFY(library.loadMacroIniFromFile("Two"));
         QCOMPARE(library.loadMacroIni("Two"), QStringList{"a"});
 
         prompt->fileAnswer = root->filePath("exported.mc");
-        writeBytes(prompt->fileAnswer, "an older export, longer than the macro file ........");
+        writeFile(prompt->fileAnswer, "an older export, longer than the macro file ........");
         QVERIFY(library.saveMacroIniToFile("Two"));
-        QCOMPARE(fileBytes(prompt->fileAnswer), picked);
+        QCOMPARE(readFile(prompt->fileAnswer), picked);
     }
 
     // An assignment counts only on the device type it was made on: elsewhere
@@ -272,7 +261,7 @@ private slots:
         writeMacro(path("Good"), {D("A")}, 0, 1, 1);
         QDir(folder).mkdir("sub");
         prompt->fileAnswer = root->filePath("picked.mc");
-        writeBytes(prompt->fileAnswer, "[config]\n");
+        writeFile(prompt->fileAnswer, "[config]\n");
         Link device;
         MacroLibrary library(&device.link, folder);
         QVERIFY(!library.renameMacroIniFile("Good", name));
