@@ -103,7 +103,6 @@ private slots:
         QVERIFY(!file->contains("keydefine/126"));
         w.ui_13H_SetRecoveryData();
         QCOMPARE(bench.devices.keyboard.recoveryCount(), 1);
-        QCOMPARE(w.ui_83H_GetKeyboardoption(), ints({0, 0, 0, 0}));
     }
 
     // Each data command: its request, then the data in 64-byte reports
@@ -147,8 +146,7 @@ private slots:
         Bench bench;
         KeyboardWrappers& w = bench.wrappers;
         QVariantList picture, pictureText;
-        for (int i = 0; i < 512; ++i) picture << i % 7;
-        for (const QVariant& entry : picture) pictureText << entry.toString();
+        for (int i = 0; i < 512; ++i) picture << i % 7, pictureText << QString::number(i % 7);
         w.ui_12H_SetUserPicture(1, 255, picture);  // sends nothing
         for (const auto& report : bench.keyboardReports()) QVERIFY(report.isEventInterface);
         w.ui_08H_SetLEDType(9, 1, 2, 3, 4, 5);

@@ -4,7 +4,6 @@
 // the folder.
 
 #include <QDirIterator>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <optional>

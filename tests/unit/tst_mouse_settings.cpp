@@ -7,6 +7,7 @@
 
 #include "link_fixture.h"
 #include "mouse/mouse_settings.h"
+#include "settings_folder.h"
 
 namespace {
 
@@ -81,10 +82,9 @@ private slots:
 
         // A profile read from its file holds text, which the lighting and
         // colour getters turn into numbers; a single entry has no comma.
-        QFile file(bench.folder.filePath("p2.bin"));
-        QVERIFY(file.open(QIODevice::WriteOnly) &&
-                file.write("[color_Q4]\nledEffect=2, 7, 4\ntype0=255\n") > 0 && file.flush());
-        bench.profile = std::make_unique<QSettings>(file.fileName(), QSettings::IniFormat);
+        const QString path = bench.folder.filePath("p2.bin");
+        QVERIFY(writeFile(path, "[color_Q4]\nledEffect=2, 7, 4\ntype0=255\n"));
+        bench.profile = std::make_unique<QSettings>(path, QSettings::IniFormat);
         QCOMPARE(s.ui_8DH_GetRGBLedEffect(), QVariantList({2u, 7u, 4u}));
         QCOMPARE(s.ui_90H_GetLED8StageColor(0), QVariantList({255u}));
     }
