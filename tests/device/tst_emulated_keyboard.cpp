@@ -2,11 +2,12 @@
 // both, each device's commands and trace lines kept apart, and the
 // keyboard's slot bounds.
 
-#include <QFile>
 #include <QtTest>
 
 #include "device/device_table.h"
 #include "emulator/emulated_devices.h"
+#include "link_fixture.h"
+#include "settings_folder.h"
 #include "test_doubles.h"
 
 class EmulatedKeyboardTest : public QObject {
@@ -18,24 +19,12 @@ private slots:
     // its own commands, the trace names the interface of every report, and a
     // slot the keyboard does not have drops its set and reads as zeros.
     void oneLinkReachesBothDevices() {
-        resetLinkState();
-        QTemporaryDir folder;
-        EmulatedDevices devices;
         RecordingPrompt prompt;
-        RecordingOwner owner;
-        Hid_Thread link;
-        struct Reset {
-            ~Reset() { resetLinkState(); }
-        } resetOnExit;  // before the link goes, however the test ends
-        link.setBackend(&devices);
-        link.setOwner(&owner);
-        link.setApplicationConfigPath(folder.filePath("apConfig.bin"));
-        link.setDataReadTimeout(200);
-        devices.setTraceFile(folder.filePath("trace.txt").toStdString());
-        // The mouse is found by enumeration, the keyboard's entry given its paths.
-        link.updateDeviceList(loadDeviceTable(":/DevInfo.ini", "/nonexistent").rows);
-        link.setDevicePaths(0, QString::fromStdString(EmulatedKeyboard::kCommandPath),
-                            QString::fromStdString(EmulatedKeyboard::kEventPath));
+        DevicesFixture fixture;
+        Hid_Thread& link = fixture.link;
+        EmulatedDevices& devices = fixture.devices;
+        const QString trace = fixture.folder.filePath("trace.txt");
+        devices.setTraceFile(trace.toStdString());
         QVERIFY(
             devices.enumerate(EmulatedKeyboard::kVendorId, EmulatedKeyboard::kProductId).empty());
         QCOMPARE(link.deviceList()[1].cmdPath.toStdString(), EmulatedMouse::kCommandPath);
@@ -54,9 +43,7 @@ private slots:
         QVERIFY(after.macros == before.macros && after.pictures == before.pictures);
         QVERIFY(macro == std::vector<uchar>(192, 0) && picture == std::vector<uchar>(512, 0));
 
-        QFile trace(folder.filePath("trace.txt"));
-        QVERIFY(trace.open(QIODevice::ReadOnly));
-        const QString lines = QString::fromLatin1(trace.readAll());
+        const QString lines = QString::fromLatin1(readFile(trace));
         QCOMPARE(lines.count("SET_FEATURE cmd "), 1);
         QVERIFY(lines.contains("SET_FEATURE cmd 00 0B 05 00 00 00 00 00 EF\n"));
         QVERIFY(lines.contains("SET_FEATURE kb-cmd 00 09 04 00 00 00 00 00 F2\n"));

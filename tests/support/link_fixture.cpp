@@ -39,6 +39,25 @@ void LinkFixture::writeApplicationConfig(const QByteArray& iniText) {
     writeFile(folder.filePath("apConfig.bin"), iniText);
 }
 
+DevicesFixture::DevicesFixture(bool isKeyboardCurrent) {
+    resetLinkState();
+    link.setBackend(&devices);
+    link.setOwner(&owner);
+    link.setApplicationConfigPath(folder.filePath("apConfig.bin"));
+    link.setDataReadTimeout(200);
+    link.updateDeviceList(loadDeviceTable(":/DevInfo.ini", "/nonexistent").rows);
+    link.setDevicePaths(0, QString::fromStdString(EmulatedKeyboard::kCommandPath),
+                        QString::fromStdString(EmulatedKeyboard::kEventPath));
+    if (isKeyboardCurrent) link.swichCurDevice(0);  // runs the handshake
+    devices.keyboard.clearTranscript();
+}
+
+DevicesFixture::~DevicesFixture() {
+    link.stopListen();
+    link.waitForPendingTransfer();
+    resetLinkState();
+}
+
 struct HidHandle {};
 
 namespace {

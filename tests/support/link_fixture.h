@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "device/hid_thread.h"
+#include "emulator/emulated_devices.h"
 #include "emulator/emulated_mouse.h"
 #include "test_doubles.h"
 
@@ -25,6 +26,20 @@ struct LinkFixture {
     RecordingOwner owner;
     RecordingPrompt prompt;
     std::unique_ptr<Hid_Thread> link;
+};
+
+// A device link on the emulated mouse and keyboard: the mouse found by
+// enumeration, the keyboard's entry given its paths (the keyboard is never
+// enumerated). The mouse is current unless the keyboard is asked for. The
+// test installs its own prompt.
+struct DevicesFixture {
+    explicit DevicesFixture(bool isKeyboardCurrent = false);
+    ~DevicesFixture();
+
+    QTemporaryDir folder;
+    EmulatedDevices devices;
+    RecordingOwner owner;
+    Hid_Thread link;
 };
 
 // A back end that records every report and answers with canned bytes, for

@@ -8,6 +8,7 @@
 
 #include "device/device_table.h"
 #include "emulator/emulated_devices.h"
+#include "link_fixture.h"
 #include "settings/profile_store.h"
 #include "test_doubles.h"
 #include "ui/keyboard_wrappers.h"
@@ -29,21 +30,12 @@ QVariantList ints(const Numbers& values) {
     return list;
 }
 
-struct Bench {
+// The keyboard current, with a profile store and the wrappers on it.
+struct Bench : DevicesFixture {
     Bench()
-        : profiles(&link, folder.path()), wrappers(&link, [this] { return profiles.current(); }) {
-        resetLinkState();
-        link.setBackend(&devices);
-        link.setOwner(&owner);
-        link.setApplicationConfigPath(folder.filePath("apConfig.bin"));
-        link.setDataReadTimeout(200);
-        link.updateDeviceList(loadDeviceTable(":/DevInfo.ini", "/nonexistent").rows);
-        link.setDevicePaths(0, QString::fromStdString(EmulatedKeyboard::kCommandPath),
-                            QString::fromStdString(EmulatedKeyboard::kEventPath));
-        link.swichCurDevice(0);
-        devices.keyboard.clearTranscript();
-    }
-    ~Bench() { resetLinkState(); }
+        : DevicesFixture(true),
+          profiles(&link, folder.path()),
+          wrappers(&link, [this] { return profiles.current(); }) {}
 
     // The keyboard's reports since the last call, once the set in flight
     // has ended.
@@ -63,11 +55,7 @@ struct Bench {
         return devices.keyboard.state();
     }
 
-    QTemporaryDir folder;
-    EmulatedDevices devices;
     RecordingPrompt prompt;
-    RecordingOwner owner;
-    Hid_Thread link;
     ProfileStore profiles;
     KeyboardWrappers wrappers;
 };

@@ -11,6 +11,7 @@
 #include "device/device_table.h"
 #include "emulator/emulated_devices.h"
 #include "keys/macro_encoder.h"
+#include "link_fixture.h"
 #include "settings/macro_library.h"
 #include "settings_folder.h"
 #include "test_doubles.h"
@@ -57,18 +58,8 @@ using Direction = EmulatedHidDevice::Report::Direction;
 
 // A device link on the emulated mouse and keyboard; the mouse is current
 // unless the keyboard is asked for.
-struct Link {
-    explicit Link(bool isKeyboardCurrent = false) {
-        resetLinkState();
-        link.setBackend(&devices);
-        link.setApplicationConfigPath("/nonexistent");
-        link.updateDeviceList(loadDeviceTable(":/DevInfo.ini", "/nonexistent").rows);
-        link.setDevicePaths(0, QString::fromStdString(EmulatedKeyboard::kCommandPath),
-                            QString::fromStdString(EmulatedKeyboard::kEventPath));
-        if (isKeyboardCurrent) link.swichCurDevice(0);  // runs the handshake
-        devices.keyboard.clearTranscript();
-    }
-    ~Link() { resetLinkState(); }
+struct Link : DevicesFixture {
+    using DevicesFixture::DevicesFixture;
     // What the current device's command interface received, in hex.
     QStringList received(Direction direction = Direction::SetFeature) {
         link.waitForPendingTransfer();
@@ -80,9 +71,6 @@ struct Link {
                 hex.append(hexBytes(report.bytes));
         return hex;
     }
-
-    EmulatedDevices devices;
-    Hid_Thread link;
 };
 
 struct Assignment {
