@@ -4,6 +4,7 @@
 #include <QDebug>
 #include <QRandomGenerator>
 #include <QSettings>
+#include <algorithm>
 
 #include "device/hid_thread.h"
 #include "ui/prompt.h"
@@ -31,6 +32,7 @@ void Hid_Thread::updateDeviceList(const QList<DevInfo>& table) {
     }
     // Only the mouse row is looked for; the keyboard's interfaces are never
     // enumerated. When several interfaces match, the last complete pair wins.
+    HidBackend* hidBackend = transport->backend();
     if (entries.size() > 1 && hidBackend) {
         const DevInfo& mouse = table.at(1);
         QString commandCandidate;
@@ -47,83 +49,28 @@ void Hid_Thread::updateDeviceList(const QList<DevInfo>& table) {
             }
         }
     }
-    QMutexLocker lock(&devicesMutex);
-    devices = entries;
+    transport->setDevices(entries);
 }
 
 QList<DeviceEntry> Hid_Thread::deviceList() const {
-    QMutexLocker lock(&devicesMutex);
-    return devices;
+    return transport->devices();
 }
 
 int Hid_Thread::currentDeviceType() const {
-    QMutexLocker lock(&devicesMutex);
-    const uint did = curDevice;
-    return did < static_cast<uint>(devices.size()) ? devices.at(int(did)).type : -1;
+    DeviceEntry entry;
+    return transport->device(curDevice, &entry) ? entry.type : -1;
 }
 
 void Hid_Thread::setDevicePaths(uint did, const QString& cmdPath, const QString& eventPath) {
-    QMutexLocker lock(&devicesMutex);
-    if (did >= static_cast<uint>(devices.size())) return;
-    devices[int(did)].cmdPath = cmdPath;
-    devices[int(did)].eventPath = eventPath;
+    transport->setDevicePaths(did, cmdPath, eventPath);
 }
 
-// Opens the interface anew. A failed open clears the path: the interface
-// counts as gone until the next device check rebuilds the list. A device id
-// beyond the list is a device that is not found.
-HidHandle* Hid_Thread::openCmdInterface(uint did) {
-    QString path;
-    {
-        QMutexLocker lock(&devicesMutex);
-        if (did >= static_cast<uint>(devices.size())) return nullptr;
-        path = devices.at(int(did)).cmdPath;
-    }
-    if (path.isEmpty() || !hidBackend) return nullptr;
-    closeCmdInterface();
-    hidCmd = hidBackend->openPath(path.toStdString());
-    if (!hidCmd) {
-        QMutexLocker lock(&devicesMutex);
-        if (did < static_cast<uint>(devices.size())) devices[int(did)].cmdPath.clear();
-        return nullptr;
-    }
-    hidBackend->setNonblocking(hidCmd, 0);
-    return hidCmd;
-}
-
-HidHandle* Hid_Thread::openEventInterface(uint did) {
-    QString path;
-    {
-        QMutexLocker lock(&devicesMutex);
-        if (did >= static_cast<uint>(devices.size())) return nullptr;
-        path = devices.at(int(did)).eventPath;
-    }
-    if (path.isEmpty() || !hidBackend) return nullptr;
-    closeEventInterface();
-    hidEvent = hidBackend->openPath(path.toStdString());
-    if (!hidEvent) {
-        QMutexLocker lock(&devicesMutex);
-        if (did < static_cast<uint>(devices.size())) devices[int(did)].eventPath.clear();
-        return nullptr;
-    }
-    hidBackend->setNonblocking(hidEvent, 0);
-    return hidEvent;
-}
-
-void Hid_Thread::closeCmdInterface() {
-    if (hidCmd && hidBackend) hidBackend->close(hidCmd);
-    hidCmd = nullptr;
-}
-
-void Hid_Thread::closeEventInterface() {
-    if (hidEvent && hidBackend) hidBackend->close(hidEvent);
-    hidEvent = nullptr;
-}
-
+// The handshake that follows (re)starts the listener for the device when it
+// passes, so a new id needs nothing more here.
 void Hid_Thread::swichCurDevice(uint did) {
     if (did != curDevice) {
+        stopListen();
         curDevice = did;
-        startListen(did);
     }
     chkDeviceIsEnCode();
 }
@@ -148,21 +95,22 @@ void Hid_Thread::chkDeviceIsEnCode() {
     if (isExchanged && std::equal(std::begin(answer), std::end(answer), std::begin(challenge))) {
         qDebug("Device Connect");
         isDeviceOk = true;
+        // A connected device always has its listener: the ready waits of
+        // every set depend on it.
+        startListen(did);
         return;
     }
     qDebug("Device Error");
     isDeviceOk = false;
+    stopListen();
     if (code == kDemoCode) {
         isDemoMode = true;
         isDeviceOk = true;
         isEncode = false;
         return;
     }
-    QString name;
-    {
-        QMutexLocker lock(&devicesMutex);
-        if (did < static_cast<uint>(devices.size())) name = devices.at(int(did)).name;
-    }
+    DeviceEntry entry;
+    const QString name = transport->device(did, &entry) ? entry.name : QString();
     prompt().warning(owner ? owner->ownerTitle() : QString(),
                      QStringLiteral("Can not detect %1 !").arg(name));
     if (owner) owner->requestClose();
@@ -178,38 +126,54 @@ void Hid_Thread::hid_00H_GetSecrecyCode(uchar& byte1, uchar& byte2, uchar& byte3
 }
 
 // The handshake query 0x00: the device echoes the four bytes in answer bytes
-// 1 to 4. True only when the transport was taken and the exchange succeeded;
-// a query that never ran leaves the bytes as they were, which must not count
-// as an echo.
+// 1 to 4. True only when the exchange took place and succeeded; a query that
+// never ran leaves the bytes as they were, which must not count as an echo.
 bool Hid_Thread::exchangeSecrecyCode(uchar (&bytes)[4]) {
-    if (!beginCommand("cmd Failed 00")) return false;
-    buildRequest(0x00, bytes[0], bytes[1], bytes[2], bytes[3]);
-    clearAnswer();
-    const bool isExchanged = hidQuery(0);
-    for (int i = 0; i < 4; ++i) bytes[i] = ansReport[i + 2];
-    return isExchanged;
+    const auto command = request(0x00, bytes[0], bytes[1], bytes[2], bytes[3]);
+    const QueryOutcome outcome = runQuery(command, "cmd Failed 00");
+    if (outcome == QueryOutcome::NotRun) return false;
+    for (int i = 0; i < 4; ++i) bytes[i] = command->ansReport[i + 2];
+    return outcome == QueryOutcome::Succeeded;
 }
 
-// Runs on a pool thread. Opens the event interface for every read so that a
-// removed device shows as an interface that cannot be opened.
+void Hid_Thread::startListen(uint did) {
+    stopListen();
+    isListening = true;
+    isListenerAlive = true;
+    listener = std::thread(&Hid_Thread::listenDevice, this, did);
+}
+
+// Returns within one read slice of the listener.
+void Hid_Thread::stopListen() {
+    isListening = false;
+    if (listener.joinable()) listener.join();
+}
+
+// Runs on the listener's own thread. The event interface stays open while
+// the listener runs: a report the device sends between two reads is then
+// kept for the next read instead of being lost with a closed handle, and a
+// removed device shows as a read that fails.
 void Hid_Thread::listenDevice(uint did) {
-    {
-        QMutexLocker lock(&devicesMutex);
-        if (did >= static_cast<uint>(devices.size()) || devices.at(int(did)).eventPath.isEmpty())
-            return;
+    HidBackend* hidBackend = transport->backend();
+    DeviceEntry entry;
+    HidHandle* handle = nullptr;
+    // An entry without an event interface has nothing to watch.
+    if (hidBackend && transport->device(did, &entry) && !entry.eventPath.isEmpty()) {
+        handle = transport->openEventInterface(did);
+        if (!handle) qDebug("Device removed");  // the failed open cleared the path
     }
     uchar buffer[4];
-    while (isListening) {
-        HidHandle* handle = openEventInterface(did);
-        if (!handle) {
+    while (handle && isListening) {
+        const int count = hidBackend->readTimeout(handle, buffer, sizeof buffer, kListenSliceMs);
+        if (count < 0) {
             qDebug("Device removed");
-            QMutexLocker lock(&devicesMutex);
-            if (did < static_cast<uint>(devices.size())) devices[int(did)].eventPath.clear();
-            isListening = false;
-            return;
+            transport->clearEventPath(did);
+            break;
         }
-        const int count = hidBackend->readTimeout(handle, buffer, sizeof buffer, kListenReadMs);
-        if (count == 4 && std::equal(buffer, buffer + 4, kReadyNotification)) isReady = true;
-        closeEventInterface();
+        if (count == 4 && std::equal(buffer, buffer + 4, kReadyNotification))
+            transport->markReady();
     }
+    transport->closeEventInterface();
+    isListening = false;
+    isListenerAlive = false;
 }

@@ -1,102 +1,114 @@
-// The transport lock, the pool tasks and the helpers every command uses.
+// Command dispatch: every command goes through one ordered queue whose
+// worker runs the exchanges; sets return once queued, queries wait for
+// their exchange with a bound.
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QThreadPool>
-#include <QtConcurrent/QtConcurrentRun>
-#include <algorithm>
+#include <QThread>
 #include <cstring>
 
 #include "device/hid_thread.h"
+#include "device/report_codec.h"
 
-Hid_Thread::Hid_Thread(QObject* parent) : QThread(parent) {}
+Hid_Thread::Hid_Thread(QObject* parent)
+    : QThread(parent), transport(std::make_shared<HidTransport>()) {
+    // The worker keeps the transport alive for as long as it runs.
+    std::shared_ptr<HidTransport> link = transport;
+    queue = std::make_unique<CommandQueue>([link](DeviceCommand& command) {
+        if (command.kind == DeviceCommand::Kind::Set) return link->hidSend(command);
+        // The issuer gives up a little after this; the reads end by then.
+        const auto exchangeEnd =
+            command.startedAt + std::chrono::milliseconds(command.exchangeDeadlineMs);
+        return link->hidQuery(command, exchangeEnd);
+    });
+}
 
 Hid_Thread::~Hid_Thread() {
     stopListen();
-    // A set command's transfer still runs on the pool and uses this object.
-    waitForPendingTransfer();
+    // Lets the commands already issued go out, within a bound.
+    queue.reset();
 }
 
 void Hid_Thread::setBackend(HidBackend* backend) {
-    hidBackend = backend;
+    transport->setBackend(backend);
 }
 
-void Hid_Thread::waitForPendingTransfer() {
-    if (!sendFuture.isFinished()) sendFuture.waitForFinished();
+HidBackend* Hid_Thread::backend() const {
+    return transport->backend();
 }
 
-// Tries for about two seconds, processing the GUI thread's events between
-// tries, so the window stays alive and nested commands queue up behind.
-bool Hid_Thread::waitIdle() {
-    for (int attempt = 0; attempt < kWaitIdleAttempts; ++attempt) {
-        bool expected = true;
-        if (isIdle.compare_exchange_strong(expected, false)) return true;
-        QThread::msleep(kWaitIdleSleepMs);
-        if (QCoreApplication::instance()) QCoreApplication::processEvents();
-    }
-    return false;
+bool Hid_Thread::waitForPendingTransfer() {
+    return queue->drain(CommandQueue::kShutdownWaitMs);
 }
 
-void Hid_Thread::startListen(uint did) {
-    if (isListening) {
-        isListening = false;
-        listenFuture.waitForFinished();
-    }
-    // The listener holds a pool thread for as long as it runs; set commands
-    // need another one for their transfers.
-    QThreadPool* pool = QThreadPool::globalInstance();
-    if (pool->maxThreadCount() < 2) pool->setMaxThreadCount(2);
-    isListening = true;
-    listenFuture = QtConcurrent::run(pool, &Hid_Thread::listenDevice, this, did);
+std::shared_ptr<DeviceCommand> Hid_Thread::request(uchar code, uchar byte2, uchar byte3,
+                                                   uchar byte4, uchar byte5, uchar byte6,
+                                                   uchar byte7) const {
+    auto command = std::make_shared<DeviceCommand>();
+    command->device = curDevice;
+    uchar* report = command->cmdReport;
+    report[0] = 0x00;  // report id
+    report[1] = code;
+    report[2] = byte2;
+    report[3] = byte3;
+    report[4] = byte4;
+    report[5] = byte5;
+    report[6] = byte6;
+    report[7] = byte7;
+    report[8] = report_codec::checksum(report + 1);
+    command->ansReport[0] = 0x00;
+    // The scrambling state of this moment travels with the command.
+    command->isEncode = isEncode;
+    std::memcpy(command->secrecyCode, secrecyCode, sizeof command->secrecyCode);
+    return command;
 }
 
-void Hid_Thread::stopListen() {
-    if (isListening) {
-        isListening = false;
-        listenFuture.waitForFinished();
-    }
-    // A listener that ended by itself (device removed) has nothing to wait for.
-    listenFuture.waitForFinished();
+void Hid_Thread::launchSend(const std::shared_ptr<DeviceCommand>& command, const char* failureLine,
+                            const uchar* data, int dataLength, bool waitReady) {
+    command->kind = DeviceCommand::Kind::Set;
+    command->failureLine = failureLine;
+    command->waitReady = waitReady;
+    command->dataLength = dataLength;
+    if (data && dataLength > 0) std::memcpy(command->dataBuf, data, size_t(dataLength));
+    queue->submit(command);
 }
 
-bool Hid_Thread::beginCommand(const char* failureLine) {
-    if (waitIdle()) return true;
-    qDebug("%s", failureLine);
-    return false;
-}
-
-void Hid_Thread::buildRequest(uchar code, uchar byte2, uchar byte3, uchar byte4, uchar byte5,
-                              uchar byte6, uchar byte7) {
-    cmdReport[0] = 0x00;  // report id
-    cmdReport[1] = code;
-    cmdReport[2] = byte2;
-    cmdReport[3] = byte3;
-    cmdReport[4] = byte4;
-    cmdReport[5] = byte5;
-    cmdReport[6] = byte6;
-    cmdReport[7] = byte7;
-    cmdReport[8] = hidCS(cmdReport + 1);
-}
-
-// The future is kept only so the destructor can wait for the transfer;
-// nobody reads its result.
-void Hid_Thread::launchSend(int dataLength, bool waitReady) {
-    sendFuture = QtConcurrent::run(QThreadPool::globalInstance(), &Hid_Thread::hidSend, this,
-                                   dataLength, waitReady);
-}
-
-// Runs a query on the calling thread. A query with a data phase first puts
-// the caller's bytes into dataBuf, so what does not arrive stays as it was.
-bool Hid_Thread::runQuery(int dataLength, const uchar* callerBuffer) {
+Hid_Thread::QueryOutcome Hid_Thread::runQuery(const std::shared_ptr<DeviceCommand>& command,
+                                              const char* failureLine, uchar* callerBuffer,
+                                              int dataLength) {
+    command->kind = DeviceCommand::Kind::Query;
+    command->failureLine = failureLine;
+    command->dataLength = dataLength;
+    command->exchangeDeadlineMs = queryDeadlineMs;
     if (callerBuffer && dataLength > 0)
-        std::memcpy(dataBuf, callerBuffer, static_cast<size_t>(dataLength));
-    return hidQuery(dataLength);
+        std::memcpy(command->dataBuf, callerBuffer, size_t(dataLength));
+    queue->submit(command);
+
+    // On the GUI thread the window keeps painting while the query waits;
+    // user input waits too, so no page handler runs inside another.
+    const bool isGuiThread =
+        QCoreApplication::instance() && QThread::currentThread() == qApp->thread();
+    const bool hasRun = queue->waitFor(command, command->exchangeDeadlineMs, [isGuiThread] {
+        if (isGuiThread) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    if (!hasRun) {
+        // Dropped by the worker (which wrote the line) or never started.
+        if (!command->isDropped) qDebug("%s", failureLine);
+        return QueryOutcome::NotRun;
+    }
+    if (callerBuffer && dataLength > 0)
+        std::memcpy(callerBuffer, command->dataBuf, size_t(dataLength));
+    return command->isSucceeded ? QueryOutcome::Succeeded : QueryOutcome::Failed;
 }
 
-void Hid_Thread::copyDataOut(uchar* callerBuffer, int length) const {
-    std::memcpy(callerBuffer, dataBuf, static_cast<size_t>(length));
+uchar Hid_Thread::hidCS(uchar* cmd) {
+    return report_codec::checksum(cmd);
 }
 
-void Hid_Thread::clearAnswer() {
-    std::memset(ansReport, 0, sizeof ansReport);
+void Hid_Thread::USBDataEncryption(uchar FIFOBuf[], uchar SecrecyCode[]) {
+    report_codec::scramble(FIFOBuf, SecrecyCode);
+}
+
+void Hid_Thread::USBDataDecipher(uchar FIFOBuf[], uchar SecrecyCode[]) {
+    report_codec::unscramble(FIFOBuf, SecrecyCode);
 }

@@ -1,15 +1,16 @@
 #pragma once
 
-#include <QFuture>
 #include <QList>
-#include <QMutex>
 #include <QString>
 #include <QThread>
 #include <atomic>
 #include <memory>
+#include <thread>
 
+#include "device/command_queue.h"
 #include "device/device_table.h"
 #include "device/hid_backend.h"
+#include "device/hid_transport.h"
 #include "device/link_state.h"
 
 // The host of the device link: the caption of the handshake's warning box
@@ -23,38 +24,34 @@ public:
     virtual void requestClose() = 0;
 };
 
-// Runtime row of one device-table entry; the index is the device id.
-struct DeviceEntry {
-    QString name;
-    int type = -1;
-    QString cmdPath;    // empty: not found, or the last open failed
-    QString eventPath;  // empty: not found, the last open failed, or removed
-    uint reportLength = 0;
-};
-
 // The one object through which the program talks to a device.
 //
-// Threads: the object lives on the GUI thread, which calls every slot. A set
-// command takes the transport on the GUI thread and runs its transfer
-// (hidSend) as a task on the global thread pool; a query runs its exchange on
-// the calling thread. The event listener is another pool task.
+// Threads: the object lives on the GUI thread, which normally calls every
+// slot; a slot may also be called from another thread. Every command is
+// built into a DeviceCommand of its own and handed to one ordered queue, so
+// the device receives the commands in the order they were issued and a query
+// sees the effect of every set issued before it, however calls nest. A set
+// returns once queued; a query waits for its exchange, bounded by a total
+// deadline, and on the GUI thread keeps the window painting meanwhile (user
+// input waits). The queue's worker thread runs every exchange; the event
+// listener has a thread of its own.
 //
-// The transport lock is the flag isIdle: waitIdle() takes it on the GUI
-// thread, and hidSend/hidQuery give it back on whichever thread ran them, on
-// every path. Only the holder touches cmdReport, ansReport, dataBuf and
-// hidCmd. hidEvent belongs to the listener alone.
+// The scrambling switch and the secrecy code are read when a command is
+// issued and travel with it, so a handshake that changes them never touches
+// a transfer in flight.
 //
 // QThread is the base for the object model only: the thread is never started.
 class Hid_Thread : public QThread {
     Q_OBJECT
 
 public:
-    static constexpr int kDataBufferSize = 512;
-    static constexpr int kWaitIdleAttempts = 255;
-    static constexpr int kWaitIdleSleepMs = 8;
-    static constexpr int kReportPacingMs = 8;
-    static constexpr int kReadyWaitMs = 64;
-    static constexpr int kListenReadMs = 500;
+    static constexpr int kDataBufferSize = DeviceCommand::kDataBufferSize;
+    static constexpr int kReportPacingMs = HidTransport::kReportPacingMs;
+    static constexpr int kReadyWaitMs = HidTransport::kReadyWaitMs;
+    // The listener reads in slices this long, so a stop takes effect soon.
+    static constexpr int kListenSliceMs = 50;
+    // A query's exchange as a whole, data phase included.
+    static constexpr int kDefaultQueryDeadlineMs = 1000;
 
     explicit Hid_Thread(QObject* parent = nullptr);
     ~Hid_Thread() override;
@@ -62,13 +59,12 @@ public:
     // Not owned; must outlive this object. Without one the link talks to
     // nothing and every command fails at the open step.
     void setBackend(HidBackend* backend);
-    HidBackend* backend() const { return hidBackend; }
+    HidBackend* backend() const;
     void setOwner(DeviceLinkOwner* linkOwner) { owner = linkOwner; }
     // The application configuration that holds the secrecy codes.
     void setApplicationConfigPath(const QString& path) { applicationConfigPath = path; }
-    // Bound on every data-phase read: a device that stops answering fails the
-    // query after this long instead of freezing the program.
-    void setDataReadTimeout(int milliseconds) { dataReadTimeoutMs = milliseconds; }
+    // Bound on a query's exchange, all of its data phase included.
+    void setQueryDeadline(int milliseconds) { queryDeadlineMs = milliseconds; }
 
     void updateDeviceList(const QList<DevInfo>& table);
     QList<DeviceEntry> deviceList() const;
@@ -79,11 +75,19 @@ public:
     // table's keyboard row is never enumerated, so tests need this seam.
     void setDevicePaths(uint did, const QString& cmdPath, const QString& eventPath);
 
+    // The event listener carries the device's ready notifications and notices
+    // its removal. A passing handshake (re)starts it; a failing one stops it.
     void startListen(uint did);
     void stopListen();
-    bool isListenerRunning() const { return isListening; }
-    // Blocks until the set command in flight, if any, has ended its transfer.
-    void waitForPendingTransfer();
+    bool isListenerRunning() const { return isListenerAlive; }
+    // Blocks until every command issued so far has ended (at most a few
+    // seconds). True when the queue drained.
+    bool waitForPendingTransfer();
+
+    // The queries 0x83 and 0x81 with their outcome: false when the exchange
+    // did not take place, the values then being the pre-filled ones.
+    bool queryFunctionOption(uchar& type, uchar& option1, uchar& option2);
+    bool queryReportRate(uchar& rate);
 
 public slots:
     void swichCurDevice(uint did);
@@ -145,55 +149,32 @@ public slots:
     void hid_93H_GetMacroKey(uchar macroId, uchar* src128);
 
 private:
-    // Transport lock.
-    bool waitIdle();
-    void releaseTransport() { isIdle = true; }
-
-    // Transport primitives.
-    bool hidSend(int dataLength, bool waitReady);
-    bool hidQuery(int dataLength);
-    void waitDeviceReady();
-    bool failTransfer();
-    bool sendCommandReport(uint did);
-    uint reportLengthOf(uint did) const;
-
-    // Command helpers: take the transport (writing the failure line when it
-    // cannot be had), build the request, launch or run the exchange.
-    bool beginCommand(const char* failureLine);
-    void buildRequest(uchar code, uchar byte2 = 0, uchar byte3 = 0, uchar byte4 = 0,
-                      uchar byte5 = 0, uchar byte6 = 0, uchar byte7 = 0);
-    void launchSend(int dataLength, bool waitReady);
-    bool runQuery(int dataLength, const uchar* callerBuffer = nullptr);
-    void copyDataOut(uchar* callerBuffer, int length) const;
-    void clearAnswer();
-
-    // Interfaces of a device entry, opened on demand.
-    HidHandle* openCmdInterface(uint did);
-    HidHandle* openEventInterface(uint did);
-    void closeCmdInterface();
-    void closeEventInterface();
-    void listenDevice(uint did);
+    // Command helpers. A command starts from its request (code, six
+    // parameter bytes, checksum); a set is then queued, a query run.
+    std::shared_ptr<DeviceCommand> request(uchar code, uchar byte2 = 0, uchar byte3 = 0,
+                                           uchar byte4 = 0, uchar byte5 = 0, uchar byte6 = 0,
+                                           uchar byte7 = 0) const;
+    void launchSend(const std::shared_ptr<DeviceCommand>& command, const char* failureLine,
+                    const uchar* data, int dataLength, bool waitReady);
+    // Runs a query with an optional data phase: the caller's bytes go in
+    // first, so what does not arrive stays as it was. Result: the exchange
+    // did not run (transport never free: failure line written), ran and
+    // failed, or succeeded.
+    enum class QueryOutcome { NotRun, Failed, Succeeded };
+    QueryOutcome runQuery(const std::shared_ptr<DeviceCommand>& command, const char* failureLine,
+                          uchar* callerBuffer = nullptr, int dataLength = 0);
     bool exchangeSecrecyCode(uchar (&bytes)[4]);
+    void listenDevice(uint did);
 
     DeviceLinkOwner* owner = nullptr;
-    // devicesMutex guards devices: held only to read or change entries,
-    // never across a HID call (the pool thread clears paths of interfaces
-    // that fail to open while the GUI thread may rebuild the list).
-    mutable QMutex devicesMutex;
-    QList<DeviceEntry> devices;
     std::atomic<uint> curDevice{1};
-    HidHandle* hidCmd = nullptr;
-    HidHandle* hidEvent = nullptr;
-    std::atomic<bool> isIdle{true};
-    std::atomic<bool> isListening{false};
-    std::atomic<bool> isReady{true};
-    QFuture<void> listenFuture;
-    QFuture<bool> sendFuture;
-    uchar cmdReport[9] = {};
-    uchar ansReport[9] = {};
-    uchar dataBuf[kDataBufferSize] = {};
+    std::shared_ptr<HidTransport> transport;
+    std::unique_ptr<CommandQueue> queue;
 
-    HidBackend* hidBackend = nullptr;
+    std::atomic<bool> isListening{false};
+    std::atomic<bool> isListenerAlive{false};
+    std::thread listener;
+
     QString applicationConfigPath = QStringLiteral("./modules/setting/apConfig.bin");
-    int dataReadTimeoutMs = 1000;
+    std::atomic<int> queryDeadlineMs{kDefaultQueryDeadlineMs};
 };

@@ -1,118 +1,194 @@
-// Report transport: the command block's checksum and scrambling, and the two
-// primitives every command uses. A set sends the 9-byte feature report and
-// then its data phase as output reports; a query sends the feature report,
-// reads the 9-byte answer and then its data phase as input reports.
+// Report transport: a set sends the 9-byte feature report and then its data
+// phase as output reports; a query sends the feature report, reads the
+// 9-byte answer and then its data phase as input reports. Every HID call
+// goes through a freshly opened handle.
+
+#include "device/hid_transport.h"
 
 #include <QThread>
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "device/hid_thread.h"
 #include "device/report_codec.h"
 
-uchar Hid_Thread::hidCS(uchar* cmd) {
-    return report_codec::checksum(cmd);
+void HidTransport::setDevices(const QList<DeviceEntry>& entries) {
+    std::lock_guard<std::mutex> lock(devicesMutex);
+    deviceEntries = entries;
 }
 
-void Hid_Thread::USBDataEncryption(uchar FIFOBuf[], uchar SecrecyCode[]) {
-    report_codec::scramble(FIFOBuf, SecrecyCode);
+QList<DeviceEntry> HidTransport::devices() const {
+    std::lock_guard<std::mutex> lock(devicesMutex);
+    return deviceEntries;
 }
 
-void Hid_Thread::USBDataDecipher(uchar FIFOBuf[], uchar SecrecyCode[]) {
-    report_codec::unscramble(FIFOBuf, SecrecyCode);
+bool HidTransport::device(uint did, DeviceEntry* entry) const {
+    std::lock_guard<std::mutex> lock(devicesMutex);
+    if (did >= static_cast<uint>(deviceEntries.size())) return false;
+    if (entry) *entry = deviceEntries.at(int(did));
+    return true;
 }
 
-// The ready notification normally comes within a few milliseconds; the wait
-// is 64 ms when it came within the first 64 and 128 ms otherwise.
-void Hid_Thread::waitDeviceReady() {
-    isReady = false;
+void HidTransport::setDevicePaths(uint did, const QString& cmdPath, const QString& eventPath) {
+    std::lock_guard<std::mutex> lock(devicesMutex);
+    if (did >= static_cast<uint>(deviceEntries.size())) return;
+    deviceEntries[int(did)].cmdPath = cmdPath;
+    deviceEntries[int(did)].eventPath = eventPath;
+}
+
+void HidTransport::clearEventPath(uint did) {
+    std::lock_guard<std::mutex> lock(devicesMutex);
+    if (did < static_cast<uint>(deviceEntries.size())) deviceEntries[int(did)].eventPath.clear();
+}
+
+// Opens the interface anew. A failed open clears the path: the interface
+// counts as gone until the next device check rebuilds the list. A device id
+// beyond the list is a device that is not found.
+HidHandle* HidTransport::openInterface(uint did, bool isEventInterface) {
+    HidBackend* backend = hidBackend;
+    QString path;
+    {
+        std::lock_guard<std::mutex> lock(devicesMutex);
+        if (did >= static_cast<uint>(deviceEntries.size())) return nullptr;
+        const DeviceEntry& entry = deviceEntries.at(int(did));
+        path = isEventInterface ? entry.eventPath : entry.cmdPath;
+    }
+    if (path.isEmpty() || !backend) return nullptr;
+    HidHandle*& handle = isEventInterface ? hidEvent : hidCmd;
+    if (handle) backend->close(handle);
+    handle = backend->openPath(path.toStdString());
+    if (!handle) {
+        std::lock_guard<std::mutex> lock(devicesMutex);
+        if (did < static_cast<uint>(deviceEntries.size())) {
+            DeviceEntry& entry = deviceEntries[int(did)];
+            (isEventInterface ? entry.eventPath : entry.cmdPath).clear();
+        }
+        return nullptr;
+    }
+    backend->setNonblocking(handle, 0);
+    return handle;
+}
+
+HidHandle* HidTransport::openCmdInterface(uint did) {
+    return openInterface(did, false);
+}
+
+HidHandle* HidTransport::openEventInterface(uint did) {
+    return openInterface(did, true);
+}
+
+void HidTransport::closeCmdInterface() {
+    if (hidCmd && hidBackend) hidBackend.load()->close(hidCmd);
+    hidCmd = nullptr;
+}
+
+void HidTransport::closeEventInterface() {
+    if (hidEvent && hidBackend) hidBackend.load()->close(hidEvent);
+    hidEvent = nullptr;
+}
+
+// The device announces on its event interface that it has carried out a
+// command. The flag is lowered before the report it answers goes out, so an
+// announcement that comes at once is not missed. The wait is 64 ms when the
+// announcement came within them and 128 ms otherwise.
+void HidTransport::waitDeviceReady() {
     QThread::msleep(kReadyWaitMs);
     if (isReady) return;
     isReady = true;
     QThread::msleep(kReadyWaitMs);
 }
 
-bool Hid_Thread::failTransfer() {
+bool HidTransport::fail() {
     closeCmdInterface();
-    releaseTransport();
     return false;
 }
 
-// Opens the command interface and sends the command block, scrambled when
-// scrambling is on. False when either fails.
-bool Hid_Thread::sendCommandReport(uint did) {
-    HidHandle* handle = openCmdInterface(did);
+// Sends the command block, scrambled with the code the command was issued
+// with when scrambling was on then.
+bool HidTransport::sendCommandReport(DeviceCommand& command) {
+    HidHandle* handle = openCmdInterface(command.device);
     if (!handle) return false;
-    if (isEncode) USBDataEncryption(cmdReport + 1, secrecyCode);
-    return hidBackend->sendFeatureReport(handle, cmdReport, sizeof cmdReport) >= 0;
+    if (command.isEncode) report_codec::scramble(command.cmdReport + 1, command.secrecyCode);
+    return hidBackend.load()->sendFeatureReport(handle, command.cmdReport,
+                                                sizeof command.cmdReport) >= 0;
 }
 
-uint Hid_Thread::reportLengthOf(uint did) const {
-    QMutexLocker lock(&devicesMutex);
-    return did < static_cast<uint>(devices.size()) ? devices.at(int(did)).reportLength : 0;
+namespace {
+
+// A payload is cut into reports of the device's report length; a length the
+// device table never validated (0, or beyond the payload buffer) cannot be.
+bool isCuttable(int dataLength, size_t reportLength) {
+    return reportLength > 0 && reportLength <= size_t(DeviceCommand::kDataBufferSize) &&
+           dataLength <= DeviceCommand::kDataBufferSize;
 }
 
-bool Hid_Thread::hidSend(int dataLength, bool waitReady) {
-    const uint did = curDevice;
-    const uint reportLength = reportLengthOf(did);
-    if (!sendCommandReport(did)) return failTransfer();
-    if (waitReady) waitDeviceReady();
+}  // namespace
+
+bool HidTransport::hidSend(DeviceCommand& command) {
+    DeviceEntry entry;
+    device(command.device, &entry);
+    const size_t reportLength = entry.reportLength;
+    const int dataLength = command.dataLength;
+    if (command.waitReady) isReady = false;
+    if (!sendCommandReport(command)) return fail();
+    if (command.waitReady) waitDeviceReady();
 
     if (dataLength > 0) {
-        // A table row without a report length (or a payload larger than the
-        // buffer) cannot be cut into reports: the transfer fails instead of
-        // stepping by zero or reading past the payload.
-        if (reportLength == 0 || dataLength > kDataBufferSize) return failTransfer();
-        const int chunk = std::min(dataLength, static_cast<int>(reportLength));
+        if (!isCuttable(dataLength, reportLength)) return fail();
         std::vector<uchar> report(reportLength + 1, 0);
-        for (int offset = 0; offset < dataLength; offset += chunk) {
-            const int count = std::min(chunk, dataLength - offset);
+        for (size_t offset = 0; offset < size_t(dataLength); offset += reportLength) {
+            const size_t count = std::min(reportLength, size_t(dataLength) - offset);
             std::fill(report.begin(), report.end(), uchar(0));
-            std::memcpy(report.data() + 1, dataBuf + offset, static_cast<size_t>(count));
-            HidHandle* handle = openCmdInterface(did);
-            if (!handle || hidBackend->write(handle, report.data(), report.size()) < 0)
-                return failTransfer();
+            std::memcpy(report.data() + 1, command.dataBuf + offset, count);
+            const bool isLast = offset + count >= size_t(dataLength);
+            if (isLast && command.waitReady) isReady = false;
+            HidHandle* handle = openCmdInterface(command.device);
+            if (!handle || hidBackend.load()->write(handle, report.data(), report.size()) < 0)
+                return fail();
             QThread::msleep(kReportPacingMs);
         }
-        if (waitReady) waitDeviceReady();
+        if (command.waitReady) waitDeviceReady();
     }
     closeCmdInterface();
-    releaseTransport();
     return true;
 }
 
-bool Hid_Thread::hidQuery(int dataLength) {
-    const uint did = curDevice;
-    const uint reportLength = reportLengthOf(did);
-    if (!sendCommandReport(did)) return failTransfer();
-    HidHandle* handle = openCmdInterface(did);
-    if (!handle || hidBackend->getFeatureReport(handle, ansReport, sizeof ansReport) < 0)
-        return failTransfer();
+// Every read of the data phase is bounded by what is left of the query's
+// deadline, so a device that stops answering fails the query as a whole in
+// bounded time instead of freezing its caller.
+bool HidTransport::hidQuery(DeviceCommand& command, Clock::time_point deadline) {
+    DeviceEntry entry;
+    device(command.device, &entry);
+    const size_t reportLength = entry.reportLength;
+    const int dataLength = command.dataLength;
+    if (!sendCommandReport(command)) return fail();
+    HidHandle* handle = openCmdInterface(command.device);
+    if (!handle || hidBackend.load()->getFeatureReport(handle, command.ansReport,
+                                                       sizeof command.ansReport) < 0)
+        return fail();
 
     if (dataLength > 0) {
-        if (reportLength == 0 || dataLength > kDataBufferSize) return failTransfer();
-        const int chunk = std::min(dataLength, static_cast<int>(reportLength));
+        if (!isCuttable(dataLength, reportLength)) return fail();
         std::vector<uchar> report(reportLength + 1, 0);
-        for (int offset = 0; offset < dataLength; offset += chunk) {
+        for (size_t offset = 0; offset < size_t(dataLength); offset += reportLength) {
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            if (left.count() <= 0) return fail();
             std::fill(report.begin(), report.end(), uchar(0));
-            handle = openCmdInterface(did);
-            // Every read is bounded: nothing within the time-out (0) fails the
-            // query like an error does, so a stalled device cannot freeze us.
-            if (!handle || hidBackend->readTimeout(handle, report.data(), report.size(),
-                                                   dataReadTimeoutMs) <= 0)
-                return failTransfer();
+            handle = openCmdInterface(command.device);
+            // Nothing within the time left (0) fails the query like an error.
+            if (!handle || hidBackend.load()->readTimeout(handle, report.data(), report.size(),
+                                                          int(left.count())) <= 0)
+                return fail();
             // hidapi hands over the report without its id byte.
-            std::memcpy(dataBuf + offset, report.data(),
-                        static_cast<size_t>(std::min(chunk, dataLength - offset)));
+            std::memcpy(command.dataBuf + offset, report.data(),
+                        std::min(reportLength, size_t(dataLength) - offset));
         }
         // The answer block of a query with a data phase stays as received.
         closeCmdInterface();
-        releaseTransport();
         return true;
     }
     closeCmdInterface();
-    releaseTransport();
-    if (isEncode) USBDataDecipher(ansReport + 1, secrecyCode);
+    if (command.isEncode) report_codec::unscramble(command.ansReport + 1, command.secrecyCode);
     return true;
 }

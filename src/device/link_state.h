@@ -4,9 +4,10 @@
 
 using uchar = unsigned char;
 
-// Process-wide state of the device link. The handshake writes it on the GUI
-// thread; transfers read isEncode and secrecyCode on pool threads, but only
-// while they hold the transport, which the handshake takes before it sends.
+// Process-wide state of the device link, written and read on the GUI thread
+// (the device check and the handshake). A command copies isEncode and
+// secrecyCode when it is issued and carries the copy to the worker that sends
+// it, so no other thread ever reads them here.
 
 // The handshake accepted the current device, or demo mode is on.
 extern std::atomic<bool> isDeviceOk;

@@ -285,7 +285,7 @@ private slots:
         RecordingPrompt prompt;
         Hid_Thread link;
         link.setBackend(&device);
-        link.setDataReadTimeout(50);
+        link.setQueryDeadline(50);
         link.updateDeviceList(loadDeviceTable(":/DevInfo.ini", "/nonexistent").rows);
         link.setDevicePaths(1, "recorded/commands", QString());
         device.inputReports.assign(2, std::vector<uint8_t>(32, 0x11));

@@ -13,13 +13,17 @@ LinkFixture::LinkFixture() : link(std::make_unique<Hid_Thread>()) {
     link->setBackend(&mouse);
     link->setOwner(&owner);
     link->setApplicationConfigPath(folder.filePath("apConfig.bin"));
-    link->setDataReadTimeout(200);
+    link->setQueryDeadline(200);
     link->updateDeviceList(loadDeviceTable(":/DevInfo.ini", folder.filePath("apConfig.bin")).rows);
     link->startListen(1);
 }
 
 LinkFixture::~LinkFixture() {
-    link.reset();  // stops the listener and waits for transfers first
+    // A test that failed half-way may leave the mouse hanging in a call; a
+    // link cannot finish its transfers on such a device.
+    mouse.setStalledWrites(false);
+    mouse.setStalledReads(false);
+    link.reset();  // stops the listener and lets the issued commands go out
     resetLinkState();
 }
 
@@ -44,7 +48,7 @@ DevicesFixture::DevicesFixture(bool isKeyboardCurrent) {
     link.setBackend(&devices);
     link.setOwner(&owner);
     link.setApplicationConfigPath(folder.filePath("apConfig.bin"));
-    link.setDataReadTimeout(200);
+    link.setQueryDeadline(200);
     link.updateDeviceList(loadDeviceTable(":/DevInfo.ini", "/nonexistent").rows);
     link.setDevicePaths(0, QString::fromStdString(EmulatedKeyboard::kCommandPath),
                         QString::fromStdString(EmulatedKeyboard::kEventPath));

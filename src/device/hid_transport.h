@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <atomic>
+#include <chrono>
+#include <mutex>
+
+#include "device/command_queue.h"
+#include "device/hid_backend.h"
+
+// Runtime row of one device-table entry; the index is the device id.
+struct DeviceEntry {
+    QString name;
+    int type = -1;
+    QString cmdPath;    // empty: not found, or the last open failed
+    QString eventPath;  // empty: not found, the last open failed, or removed
+    uint reportLength = 0;
+};
+
+// The report transport of the device link: the runtime device list, the two
+// interfaces of a device opened on demand, the primitives that carry one
+// command (hidSend for sets, hidQuery for queries) and the ready flag the
+// event listener raises.
+//
+// Threads: the command queue's worker runs hidSend and hidQuery, and it alone
+// touches hidCmd. The event listener's thread alone touches hidEvent. The GUI
+// thread replaces the device list. devicesMutex guards the list and is held
+// only to read or change entries, never across a device call. The object is
+// shared (std::shared_ptr) by the link, its worker and its listener, so a
+// worker stuck inside a device call never outlives what it uses.
+class HidTransport {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    static constexpr int kReportPacingMs = 8;
+    static constexpr int kReadyWaitMs = 64;
+
+    // Not owned; must outlive every transfer.
+    void setBackend(HidBackend* backend) { hidBackend = backend; }
+    HidBackend* backend() const { return hidBackend; }
+
+    void setDevices(const QList<DeviceEntry>& entries);
+    QList<DeviceEntry> devices() const;
+    // False when did is beyond the list.
+    bool device(uint did, DeviceEntry* entry) const;
+    void setDevicePaths(uint did, const QString& cmdPath, const QString& eventPath);
+    void clearEventPath(uint did);
+
+    // Worker thread. Both close the command interface when they end.
+    bool hidSend(DeviceCommand& command);
+    bool hidQuery(DeviceCommand& command, Clock::time_point deadline);
+
+    // Listener thread.
+    HidHandle* openEventInterface(uint did);
+    void closeEventInterface();
+    void markReady() { isReady = true; }
+
+private:
+    HidHandle* openCmdInterface(uint did);
+    HidHandle* openInterface(uint did, bool isEventInterface);
+    void closeCmdInterface();
+    bool sendCommandReport(DeviceCommand& command);
+    bool fail();
+    void waitDeviceReady();
+
+    std::atomic<HidBackend*> hidBackend{nullptr};
+    mutable std::mutex devicesMutex;
+    QList<DeviceEntry> deviceEntries;
+    HidHandle* hidCmd = nullptr;
+    HidHandle* hidEvent = nullptr;
+    // Lowered before a report whose effect the device will announce, raised
+    // by the listener when the announcement 04 04 00 00 comes.
+    std::atomic<bool> isReady{true};
+};
