@@ -63,13 +63,17 @@ void CommandQueue::work(std::shared_ptr<Shared> shared) {
         shared->pending.pop_front();
         const auto now = Clock::now();
         if (now - std::max(command->issuedAt, shared->transportTakenAt) > kTransportWait) {
+            // Counts as running until its line is written, so whoever waits
+            // for the queue to drain finds the line there.
             command->isDropped = true;
-            command->isFinished = true;
-            shared->changed.notify_all();
+            shared->running = command;
             const char* line = command->failureLine;
             lock.unlock();
             qDebug("%s", line);
             lock.lock();
+            command->isFinished = true;
+            shared->running.reset();
+            shared->changed.notify_all();
             continue;
         }
         command->isStarted = true;
@@ -105,7 +109,7 @@ bool CommandQueue::waitFor(const std::shared_ptr<DeviceCommand>& command, int ex
     for (;;) {
         if (command->isFinished) return !command->isDropped;
         const auto now = Clock::now();
-        if (!command->isStarted && now > startBy) {
+        if (!command->isStarted && !command->isDropped && now > startBy) {
             auto& pending = shared->pending;
             pending.erase(std::remove(pending.begin(), pending.end(), command), pending.end());
             command->isAbandoned = true;

@@ -22,47 +22,55 @@ constexpr uchar kReadyNotification[4] = {0x04, 0x04, 0x00, 0x00};
 }  // namespace
 
 void Hid_Thread::updateDeviceList(const QList<DevInfo>& table) {
-    QList<DeviceEntry> entries;
+    QList<DeviceEntry> rows;
+    std::vector<DeviceInterfaces> interfaces;
     for (const DevInfo& row : table) {
         DeviceEntry entry;
         entry.name = row.productName;
         entry.type = row.type;
         entry.reportLength = row.reportLength;
-        entries.append(entry);
+        rows.append(entry);
+        interfaces.push_back({{}, {}, row.reportLength});
     }
     // Only the mouse row is looked for; the keyboard's interfaces are never
     // enumerated. When several interfaces match, the last complete pair wins.
     HidBackend* hidBackend = transport->backend();
-    if (entries.size() > 1 && hidBackend) {
+    if (rows.size() > 1 && hidBackend) {
         const DevInfo& mouse = table.at(1);
-        QString commandCandidate;
-        QString eventCandidate;
+        std::string commandCandidate;
+        std::string eventCandidate;
         for (const HidDeviceInfo& item : hidBackend->enumerate(mouse.vid, mouse.pid)) {
-            const QString path = QString::fromStdString(item.path);
             if (item.usagePage == mouse.usagePage && item.usage == mouse.usage)
-                commandCandidate = path;
+                commandCandidate = item.path;
             if (item.usagePage == mouse.usagePage2 && item.usage == mouse.usage2)
-                eventCandidate = path;
-            if (!commandCandidate.isEmpty() && !eventCandidate.isEmpty()) {
-                entries[1].cmdPath = commandCandidate;
-                entries[1].eventPath = eventCandidate;
+                eventCandidate = item.path;
+            if (!commandCandidate.empty() && !eventCandidate.empty()) {
+                interfaces[1].cmdPath = commandCandidate;
+                interfaces[1].eventPath = eventCandidate;
             }
         }
     }
-    transport->setDevices(entries);
+    deviceRows = rows;
+    transport->setDevices(std::move(interfaces));
 }
 
 QList<DeviceEntry> Hid_Thread::deviceList() const {
-    return transport->devices();
+    QList<DeviceEntry> rows = deviceRows;
+    const std::vector<DeviceInterfaces> interfaces = transport->devices();
+    for (int did = 0; did < rows.size() && size_t(did) < interfaces.size(); ++did) {
+        rows[did].cmdPath = QString::fromStdString(interfaces[size_t(did)].cmdPath);
+        rows[did].eventPath = QString::fromStdString(interfaces[size_t(did)].eventPath);
+    }
+    return rows;
 }
 
 int Hid_Thread::currentDeviceType() const {
-    DeviceEntry entry;
-    return transport->device(curDevice, &entry) ? entry.type : -1;
+    const uint did = curDevice;
+    return did < uint(deviceRows.size()) ? deviceRows.at(int(did)).type : -1;
 }
 
 void Hid_Thread::setDevicePaths(uint did, const QString& cmdPath, const QString& eventPath) {
-    transport->setDevicePaths(did, cmdPath, eventPath);
+    transport->setDevicePaths(did, cmdPath.toStdString(), eventPath.toStdString());
 }
 
 // The handshake that follows (re)starts the listener for the device when it
@@ -83,8 +91,10 @@ void Hid_Thread::chkDeviceIsEnCode() {
         code = config.value("common/sCode" + QString::number(did), kDefaultSecrecyCode).toString();
     }
     if (code.size() == 6) {
-        const QByteArray characters = code.toLatin1();
-        for (int i = 0; i < 6; ++i) secrecyCode[i + 1] = static_cast<uchar>(characters.at(i));
+        const QByteArray latin1 = code.toLatin1();
+        char characters[6];
+        std::copy_n(latin1.constData(), 6, characters);
+        setSecrecyCode(characters);
     }
 
     QRandomGenerator random(static_cast<quint32>(QDateTime::currentSecsSinceEpoch()));
@@ -109,8 +119,7 @@ void Hid_Thread::chkDeviceIsEnCode() {
         isEncode = false;
         return;
     }
-    DeviceEntry entry;
-    const QString name = transport->device(did, &entry) ? entry.name : QString();
+    const QString name = did < uint(deviceRows.size()) ? deviceRows.at(int(did)).name : QString();
     prompt().warning(owner ? owner->ownerTitle() : QString(),
                      QStringLiteral("Can not detect %1 !").arg(name));
     if (owner) owner->requestClose();
@@ -155,10 +164,10 @@ void Hid_Thread::stopListen() {
 // removed device shows as a read that fails.
 void Hid_Thread::listenDevice(uint did) {
     HidBackend* hidBackend = transport->backend();
-    DeviceEntry entry;
+    DeviceInterfaces entry;
     HidHandle* handle = nullptr;
     // An entry without an event interface has nothing to watch.
-    if (hidBackend && transport->device(did, &entry) && !entry.eventPath.isEmpty()) {
+    if (hidBackend && transport->device(did, &entry) && !entry.eventPath.empty()) {
         handle = transport->openEventInterface(did);
         if (!handle) qDebug("Device removed");  // the failed open cleared the path
     }

@@ -37,8 +37,8 @@ HidBackend* Hid_Thread::backend() const {
     return transport->backend();
 }
 
-bool Hid_Thread::waitForPendingTransfer() {
-    return queue->drain(CommandQueue::kShutdownWaitMs);
+bool Hid_Thread::waitForPendingTransfer(int milliseconds) {
+    return queue->drain(milliseconds);
 }
 
 std::shared_ptr<DeviceCommand> Hid_Thread::request(uchar code, uchar byte2, uchar byte3,
@@ -59,7 +59,8 @@ std::shared_ptr<DeviceCommand> Hid_Thread::request(uchar code, uchar byte2, ucha
     command->ansReport[0] = 0x00;
     // The scrambling state of this moment travels with the command.
     command->isEncode = isEncode;
-    std::memcpy(command->secrecyCode, secrecyCode, sizeof command->secrecyCode);
+    const SecrecyCodeBytes secrecy = currentSecrecyCode();
+    std::copy(secrecy.begin(), secrecy.end(), command->secrecyCode);
     return command;
 }
 

@@ -24,6 +24,15 @@ public:
     virtual void requestClose() = 0;
 };
 
+// Runtime row of one device-table entry; the index is the device id.
+struct DeviceEntry {
+    QString name;
+    int type = -1;
+    QString cmdPath;    // empty: not found, or the last open failed
+    QString eventPath;  // empty: not found, the last open failed, or removed
+    uint reportLength = 0;
+};
+
 // The one object through which the program talks to a device.
 //
 // Threads: the object lives on the GUI thread, which normally calls every
@@ -66,6 +75,7 @@ public:
     // Bound on a query's exchange, all of its data phase included.
     void setQueryDeadline(int milliseconds) { queryDeadlineMs = milliseconds; }
 
+    // The device list is replaced and read on the GUI thread.
     void updateDeviceList(const QList<DevInfo>& table);
     QList<DeviceEntry> deviceList() const;
     uint currentDevice() const { return curDevice; }
@@ -80,9 +90,11 @@ public:
     void startListen(uint did);
     void stopListen();
     bool isListenerRunning() const { return isListenerAlive; }
-    // Blocks until every command issued so far has ended (at most a few
-    // seconds). True when the queue drained.
-    bool waitForPendingTransfer();
+    // Blocks until every command issued so far has ended, at most the given
+    // time. True when the queue drained.
+    bool waitForPendingTransfer(int milliseconds = CommandQueue::kShutdownWaitMs);
+    // Ready waits that found no announcement in time (see HidTransport).
+    int extendedReadyWaits() const { return transport->extendedReadyWaits(); }
 
     // The queries 0x83 and 0x81 with their outcome: false when the exchange
     // did not take place, the values then being the pre-filled ones.
@@ -169,6 +181,9 @@ private:
     DeviceLinkOwner* owner = nullptr;
     std::atomic<uint> curDevice{1};
     std::shared_ptr<HidTransport> transport;
+    // Name, type and report length of each device; the paths live in the
+    // transport, which the worker and the listener change.
+    QList<DeviceEntry> deviceRows;
     std::unique_ptr<CommandQueue> queue;
 
     std::atomic<bool> isListening{false};

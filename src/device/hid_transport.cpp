@@ -12,33 +12,34 @@
 
 #include "device/report_codec.h"
 
-void HidTransport::setDevices(const QList<DeviceEntry>& entries) {
+void HidTransport::setDevices(std::vector<DeviceInterfaces> entries) {
     std::lock_guard<std::mutex> lock(devicesMutex);
-    deviceEntries = entries;
+    deviceEntries = std::move(entries);
 }
 
-QList<DeviceEntry> HidTransport::devices() const {
+std::vector<DeviceInterfaces> HidTransport::devices() const {
     std::lock_guard<std::mutex> lock(devicesMutex);
     return deviceEntries;
 }
 
-bool HidTransport::device(uint did, DeviceEntry* entry) const {
+bool HidTransport::device(uint did, DeviceInterfaces* entry) const {
     std::lock_guard<std::mutex> lock(devicesMutex);
-    if (did >= static_cast<uint>(deviceEntries.size())) return false;
-    if (entry) *entry = deviceEntries.at(int(did));
+    if (did >= deviceEntries.size()) return false;
+    if (entry) *entry = deviceEntries.at(did);
     return true;
 }
 
-void HidTransport::setDevicePaths(uint did, const QString& cmdPath, const QString& eventPath) {
+void HidTransport::setDevicePaths(uint did, const std::string& cmdPath,
+                                  const std::string& eventPath) {
     std::lock_guard<std::mutex> lock(devicesMutex);
-    if (did >= static_cast<uint>(deviceEntries.size())) return;
-    deviceEntries[int(did)].cmdPath = cmdPath;
-    deviceEntries[int(did)].eventPath = eventPath;
+    if (did >= deviceEntries.size()) return;
+    deviceEntries[did].cmdPath = cmdPath;
+    deviceEntries[did].eventPath = eventPath;
 }
 
 void HidTransport::clearEventPath(uint did) {
     std::lock_guard<std::mutex> lock(devicesMutex);
-    if (did < static_cast<uint>(deviceEntries.size())) deviceEntries[int(did)].eventPath.clear();
+    if (did < deviceEntries.size()) deviceEntries[did].eventPath.clear();
 }
 
 // Opens the interface anew. A failed open clears the path: the interface
@@ -46,21 +47,21 @@ void HidTransport::clearEventPath(uint did) {
 // beyond the list is a device that is not found.
 HidHandle* HidTransport::openInterface(uint did, bool isEventInterface) {
     HidBackend* backend = hidBackend;
-    QString path;
+    std::string path;
     {
         std::lock_guard<std::mutex> lock(devicesMutex);
-        if (did >= static_cast<uint>(deviceEntries.size())) return nullptr;
-        const DeviceEntry& entry = deviceEntries.at(int(did));
+        if (did >= deviceEntries.size()) return nullptr;
+        const DeviceInterfaces& entry = deviceEntries.at(did);
         path = isEventInterface ? entry.eventPath : entry.cmdPath;
     }
-    if (path.isEmpty() || !backend) return nullptr;
+    if (path.empty() || !backend) return nullptr;
     HidHandle*& handle = isEventInterface ? hidEvent : hidCmd;
     if (handle) backend->close(handle);
-    handle = backend->openPath(path.toStdString());
+    handle = backend->openPath(path);
     if (!handle) {
         std::lock_guard<std::mutex> lock(devicesMutex);
-        if (did < static_cast<uint>(deviceEntries.size())) {
-            DeviceEntry& entry = deviceEntries[int(did)];
+        if (did < deviceEntries.size()) {
+            DeviceInterfaces& entry = deviceEntries[did];
             (isEventInterface ? entry.eventPath : entry.cmdPath).clear();
         }
         return nullptr;
@@ -94,6 +95,7 @@ void HidTransport::closeEventInterface() {
 void HidTransport::waitDeviceReady() {
     QThread::msleep(kReadyWaitMs);
     if (isReady) return;
+    ++extendedWaits;
     isReady = true;
     QThread::msleep(kReadyWaitMs);
 }
@@ -125,7 +127,7 @@ bool isCuttable(int dataLength, size_t reportLength) {
 }  // namespace
 
 bool HidTransport::hidSend(DeviceCommand& command) {
-    DeviceEntry entry;
+    DeviceInterfaces entry;
     device(command.device, &entry);
     const size_t reportLength = entry.reportLength;
     const int dataLength = command.dataLength;
@@ -157,7 +159,7 @@ bool HidTransport::hidSend(DeviceCommand& command) {
 // deadline, so a device that stops answering fails the query as a whole in
 // bounded time instead of freezing its caller.
 bool HidTransport::hidQuery(DeviceCommand& command, Clock::time_point deadline) {
-    DeviceEntry entry;
+    DeviceInterfaces entry;
     device(command.device, &entry);
     const size_t reportLength = entry.reportLength;
     const int dataLength = command.dataLength;

@@ -1,21 +1,24 @@
 #pragma once
 
-#include <QList>
-#include <QString>
 #include <atomic>
 #include <chrono>
 #include <mutex>
+#include <string>
+#include <vector>
 
 #include "device/command_queue.h"
 #include "device/hid_backend.h"
 
-// Runtime row of one device-table entry; the index is the device id.
-struct DeviceEntry {
-    QString name;
-    int type = -1;
-    QString cmdPath;    // empty: not found, or the last open failed
-    QString eventPath;  // empty: not found, the last open failed, or removed
-    uint reportLength = 0;
+// Where the link finds one device (the index is the device id): the paths
+// of its two interfaces and the payload length of its data reports. A path
+// is empty when the interface was not found, its last open failed, or the
+// device was removed. Plain strings: the worker and the listener copy and
+// change these, and Qt's strings would share their storage between threads
+// behind reference counts the thread checker cannot see into.
+struct DeviceInterfaces {
+    std::string cmdPath;
+    std::string eventPath;
+    size_t reportLength = 0;
 };
 
 // The report transport of the device link: the runtime device list, the two
@@ -40,11 +43,11 @@ public:
     void setBackend(HidBackend* backend) { hidBackend = backend; }
     HidBackend* backend() const { return hidBackend; }
 
-    void setDevices(const QList<DeviceEntry>& entries);
-    QList<DeviceEntry> devices() const;
+    void setDevices(std::vector<DeviceInterfaces> entries);
+    std::vector<DeviceInterfaces> devices() const;
     // False when did is beyond the list.
-    bool device(uint did, DeviceEntry* entry) const;
-    void setDevicePaths(uint did, const QString& cmdPath, const QString& eventPath);
+    bool device(uint did, DeviceInterfaces* entry) const;
+    void setDevicePaths(uint did, const std::string& cmdPath, const std::string& eventPath);
     void clearEventPath(uint did);
 
     // Worker thread. Both close the command interface when they end.
@@ -56,6 +59,10 @@ public:
     void closeEventInterface();
     void markReady() { isReady = true; }
 
+    // Ready waits that ran their full 128 ms because no announcement came
+    // within the first 64: a measure of lost notifications.
+    int extendedReadyWaits() const { return extendedWaits; }
+
 private:
     HidHandle* openCmdInterface(uint did);
     HidHandle* openInterface(uint did, bool isEventInterface);
@@ -66,10 +73,11 @@ private:
 
     std::atomic<HidBackend*> hidBackend{nullptr};
     mutable std::mutex devicesMutex;
-    QList<DeviceEntry> deviceEntries;
+    std::vector<DeviceInterfaces> deviceEntries;
     HidHandle* hidCmd = nullptr;
     HidHandle* hidEvent = nullptr;
     // Lowered before a report whose effect the device will announce, raised
     // by the listener when the announcement 04 04 00 00 comes.
     std::atomic<bool> isReady{true};
+    std::atomic<int> extendedWaits{0};
 };

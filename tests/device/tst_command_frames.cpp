@@ -339,7 +339,7 @@ private slots:
         fixture.link->hid_0BH_SetCurrentDPIStage(5);
         const auto reports = fixture.takeReports();
         uint8_t expected[8] = {0x0B, 0x05, 0, 0, 0, 0, 0, 0xEF};
-        report_codec::scramble(expected, secrecyCode);
+        report_codec::scramble(expected, currentSecrecyCode().data());
         QVERIFY(std::equal(expected, expected + 8, reports.front().bytes.begin() + 1));
         QCOMPARE(int(fixture.mouse.state().dpiStage), 5);
 

@@ -105,10 +105,12 @@ private slots:
         LinkFixture fixture;
         fixture.writeApplicationConfig("[common]\nsCode1=ABCDEF\n");
         fixture.link->chkDeviceIsEnCode();
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(secrecyCode + 1), 6), QByteArray("ABCDEF"));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(currentSecrecyCode().data() + 1), 6),
+                 QByteArray("ABCDEF"));
         fixture.writeApplicationConfig("[common]\nsCode1=TOOLONGCODE\n");
         fixture.link->chkDeviceIsEnCode();
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(secrecyCode + 1), 6), QByteArray("ABCDEF"));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(currentSecrecyCode().data() + 1), 6),
+                 QByteArray("ABCDEF"));
     }
 
     void discovery() {
