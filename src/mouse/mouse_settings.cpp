@@ -221,10 +221,11 @@ void MouseSettings::setScrollPinSwap(bool isSwap) {
     uchar type = kUnknownSensorType;
     uchar option1 = 0;
     uchar option2 = 0;
-    hid->hid_83H_GetFunctionOption(type, option1, option2);
     uchar rate = 0;
-    hid->hid_81H_GetReportRate(rate);
-    if (type == kUnknownSensorType || !isReportRate(rate)) {
+    // A failed query answers zeros, which would send the mouse sensor type 0
+    // and no report rate: nothing is sent then.
+    if (!hid->queryFunctionOption(type, option1, option2) || !hid->queryReportRate(rate) ||
+        !isReportRate(rate)) {
         qDebug("setScrollPinSwap Failed");
         return;
     }
@@ -237,11 +238,12 @@ bool MouseSettings::getScrollPinSwap() {
 }
 
 QVariant MouseSettings::getSensorType() {
-    // Left at the prefill when the link could not take the transport.
-    uchar type = kUnknownSensorType;
+    // A failed query answers type 0, a real sensor; the pages must see an
+    // unknown type instead (no DPI table).
+    uchar type = 0;
     uchar option1 = 0;
     uchar option2 = 0;
-    if (hid) hid->hid_83H_GetFunctionOption(type, option1, option2);
+    if (!hid || !hid->queryFunctionOption(type, option1, option2)) return kUnknownSensorType;
     return int(type);
 }
 

@@ -22,9 +22,9 @@ class QSettings;
 // The mouse keeps no profile of its own: switching profile changes only
 // which settings object currentProfile() hands out, and the pages re-read.
 //
-// Threads: owned and used by the GUI thread only. Set commands run their
-// transfer on the device link's pool thread; queries block the caller for the
-// exchange (at most the link's own time-outs).
+// Threads: owned and used by the GUI thread only. Set commands are queued on
+// the device link and return at once; queries wait for their exchange (at
+// most the link's own deadline).
 class MouseSettings {
 public:
     // Sensor types from the function-option query; above 3 the pages offer

@@ -110,7 +110,7 @@ private slots:
         }
         bench.link.mouse.setStalledReads(true);
         bench.settings.setScrollPinSwap(false);
-        QCOMPARE(bench.frames(), reads);
+        QCOMPARE(bench.frames(), reads.mid(0, 1));
     }
 
     // What the mouse itself says, and the fallbacks when it cannot: eight
@@ -128,8 +128,10 @@ private slots:
         }
         bench.link.mouse.setUnplugged(true);
         MouseSettings unlinked(nullptr, [&] { return bench.profile.get(); }, {});
-        QCOMPARE(unlinked.getSensorType(), QVariant(MouseSettings::kUnknownSensorType));
-        for (MouseSettings* absent : {&s, &unlinked}) QCOMPARE(int(absent->ui_91H_SyncDPI()), 8);
+        for (MouseSettings* absent : {&s, &unlinked}) {
+            QCOMPARE(absent->getSensorType(), QVariant(MouseSettings::kUnknownSensorType));
+            QCOMPARE(int(absent->ui_91H_SyncDPI()), 8);
+        }
     }
 
     // With the keyboard current the rate is the keyboard's own (not stored,
