@@ -12,10 +12,6 @@ struct HidHandle {
 
 namespace {
 
-// A device needs a moment to carry a command out. The link clears its ready
-// flag only after the 8 ms pause that follows the last data report, so a
-// notification that came sooner than that would be missed.
-constexpr auto kReadyDelay = std::chrono::milliseconds(12);
 // Like the kernel's report buffer: old reports drop out when nobody reads.
 constexpr size_t kMaximumQueuedReports = 64;
 // How long a stalled get-feature call hangs before it fails, as the kernel's
@@ -109,6 +105,16 @@ void EmulatedHidDevice::failWritesAfter(int count) {
 void EmulatedHidDevice::unplugAfter(int count) {
     std::lock_guard<std::mutex> lock(mutex);
     reportsBeforeUnplug = count;
+}
+
+void EmulatedHidDevice::setReadyDelay(std::chrono::milliseconds delay) {
+    std::lock_guard<std::mutex> lock(mutex);
+    readyDelay = delay;
+}
+
+void EmulatedHidDevice::setInputReportDelay(std::chrono::milliseconds delay) {
+    std::lock_guard<std::mutex> lock(mutex);
+    inputReportDelay = delay;
 }
 
 std::vector<EmulatedHidDevice::Report> EmulatedHidDevice::transcript() const {
@@ -274,7 +280,8 @@ void EmulatedHidDevice::sealAnswerAndPostReady() {
 void EmulatedHidDevice::postReady() {
     if (!isReadySent) return;
     if (eventInput.size() >= kMaximumQueuedReports) eventInput.pop_front();
-    eventInput.push_back({Clock::now() + kReadyDelay, {0x04, 0x04, 0x00, 0x00}});
+    // A device needs a moment to carry a command out.
+    eventInput.push_back({Clock::now() + readyDelay, {0x04, 0x04, 0x00, 0x00}});
     reportArrived.notify_all();
 }
 
@@ -282,11 +289,13 @@ void EmulatedHidDevice::queueInput(const std::vector<uint8_t>& data) {
     const size_t reportLength = identity.reportLength;
     commandInput.clear();
     if (reportLength == 0) return;  // a device without data reports
+    auto availableAt = Clock::now();
     for (size_t offset = 0; offset < data.size(); offset += reportLength) {
         std::vector<uint8_t> report(reportLength, 0);
         std::copy_n(data.begin() + static_cast<long>(offset),
                     std::min(reportLength, data.size() - offset), report.begin());
-        commandInput.push_back({Clock::now(), std::move(report)});
+        availableAt += inputReportDelay;
+        commandInput.push_back({availableAt, std::move(report)});
     }
     reportArrived.notify_all();
 }

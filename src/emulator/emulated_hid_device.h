@@ -76,6 +76,11 @@ public:
     void failWritesAfter(int reports);
     // After n more reports received, the device is unplugged (-1: never).
     void unplugAfter(int reports);
+    // How long after a command the ready notification comes (12 ms unless
+    // set; 0 answers at once).
+    void setReadyDelay(std::chrono::milliseconds delay);
+    // Input reports of a data phase come this far apart (a slow device).
+    void setInputReportDelay(std::chrono::milliseconds delay);
 
     std::vector<Report> transcript() const;
     void clearTranscript();
@@ -142,6 +147,8 @@ private:
     bool isReadySent = true;
     bool isStalled = false;
     bool areWritesStalled = false;
+    std::chrono::milliseconds readyDelay{12};
+    std::chrono::milliseconds inputReportDelay{0};
     int writesBeforeFailure = -1;
     int reportsBeforeUnplug = -1;
 
