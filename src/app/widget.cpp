@@ -19,9 +19,11 @@ Widget::Widget(QWidget* parent) : QWidget(parent) {
     connect(deviceMonitor, &DeviceMonitor::deviceChanged, this, &Widget::notifyDeviceChange);
 }
 
+// The window is destroyed after the event loop has ended, so a deferred
+// delete of the controller would never run: it is deleted here.
 Widget::~Widget() {
     hidThread.stopListen();
-    controller->deleteLater();
+    delete controller;
 }
 
 myQQuickView* Widget::view() const {

@@ -166,6 +166,16 @@ private slots:
         QVERIFY(!window.isMinimized());
     }
 
+    // The window goes after the event loop has ended; its controller must
+    // not wait for a loop that never runs again.
+    void controllerGoesWithTheWindow() {
+        ShellFolder folder;
+        auto window = std::make_unique<Widget>();
+        QPointer<Ui_Controler> controller = window->controller;
+        window.reset();
+        QVERIFY(controller.isNull());
+    }
+
     // setBusy() locks until the next pass of the event loop; setBusy(800)
     // holds the lock for its time.
     void busyLock() {
