@@ -191,6 +191,7 @@ Item {
 
     Environment {
         id: environment
+        objectName: "environment"
         opacity: 0
         skinPath: root.sourceSkin
         isCustomBackground: root.isCustomBackground
@@ -215,6 +216,7 @@ Item {
 
     Environment_Decoration {
         id: decoration
+        objectName: "decoration"
         opacity: 0
         skinPath: root.sourceSkin
     }

@@ -150,6 +150,7 @@ Item {
 
     Menu_Func {
         id: menu_Func
+        objectName: "menu_Func"
         x: -150
         y: 130
         enabled: !root.isPanelOpen
@@ -176,6 +177,7 @@ Item {
 
         Item {
             id: pageContent
+            objectName: "pageContent"
             x: -2 * width
             width: parent.width
             height: parent.height

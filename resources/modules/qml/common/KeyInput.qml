@@ -24,6 +24,7 @@ Item {
     property int fontSize: 11
 
     readonly property string keyLabel: keyCode > 0 ? String(labelFor(keyCode)) : ""
+    readonly property string shownText: isArmed ? armedText : (keyLabel !== "" ? displayText(keyLabel) : emptyText)
 
     signal armed()
     signal keyCaptured(int keyCode)
@@ -90,7 +91,7 @@ Item {
         anchors.rightMargin: 6
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        text: root.isArmed ? root.armedText : (root.keyLabel !== "" ? root.displayText(root.keyLabel) : root.emptyText)
+        text: root.shownText
         color: root.isArmed || mouseArea.containsMouse ? root.textLitColor : root.textColor
         font.family: root.fontFamily
         font.pixelSize: root.fontSize
