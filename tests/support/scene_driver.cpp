@@ -61,6 +61,8 @@ bool SceneDriver::click(const QString& name, Qt::MouseButton button, QPointF whe
     QQuickItem* found = item(name);
     const QPointF point =
         found->mapToScene(QPointF(found->width() * where.x(), found->height() * where.y()));
+    // The pointer goes there first, so hover follows it as it would.
+    QTest::mouseMove(view, point.toPoint());
     QTest::mouseClick(view, button, Qt::NoModifier, point.toPoint());
     return true;
 }
@@ -80,7 +82,9 @@ bool SceneDriver::waitUntilSettled(int timeoutMilliseconds) {
     // have run.
     const bool isSettled = waitUntil(
         [this] {
-            return view->isEnabled() && root() && !root()->property("isPanelSliding").toBool();
+            QQuickItem* main = item("main_Q4");
+            return view->isEnabled() && root() && !root()->property("isPanelSliding").toBool() &&
+                   !(main && main->property("isPageSliding").toBool());
         },
         timeoutMilliseconds);
     QTest::qWait(20);

@@ -27,7 +27,8 @@ public:
                QPointF where = QPointF(0.5, 0.5));
     // Waits for the opening animation to end and the view to be usable.
     bool waitForOpening(int timeoutMilliseconds = 20000);
-    // Waits until the view is not locked and no panel slide runs.
+    // Waits until the view is not locked and neither the panel nor a page
+    // slides.
     bool waitUntilSettled(int timeoutMilliseconds = 10000);
 
     static bool waitUntil(const std::function<bool()>& condition, int timeoutMilliseconds);

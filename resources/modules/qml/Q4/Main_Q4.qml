@@ -28,6 +28,7 @@ Item {
     property int currentProfile: 0
     property int lastKeyCode: 0
     property int colorSlotCount: 8
+    readonly property bool isPageSliding: pageSlide.running || entrance.running
 
     // The button names before a language is loaded: positions 0 to 6, 14
     // and 15 are the mouse's buttons.
