@@ -12,19 +12,8 @@ QImage cell(int width, int height, const SkinStyle& style, bool isLit) {
     QImage picture = blankPicture(width, height);
     QPainter painter(&picture);
     preparePainter(painter);
-    const QPainterPath plate =
-        cutRect(QRectF(1.5, 1.5, width - 3, height - 3), 6, kTopLeft | kBottomRight);
-    if (isLit) {
-        QLinearGradient fill(0, 0, 0, height);
-        fill.setColorAt(0, mix(style.plate, style.accent, 0.70));
-        fill.setColorAt(1, mix(style.base, style.accent, 0.40));
-        painter.fillPath(plate, fill);
-        painter.setPen(QPen(mix(style.accent, style.iconLit, 0.5), 1.2));
-    } else {
-        fillVertical(painter, plate, QColor(0x20, 0x26, 0x30), QColor(0x13, 0x17, 0x1D));
-        painter.setPen(QPen(style.line, 1));
-    }
-    painter.drawPath(plate);
+    drawPlate(painter, cutRect(QRectF(1.5, 1.5, width - 3, height - 3), 6, kTopLeft | kBottomRight),
+              style, isLit, 0.7);
     // A highlight along the top edge.
     painter.setPen(QPen(QColor(255, 255, 255, isLit ? 70 : 18), 1));
     painter.drawLine(QPointF(8, 2.5), QPointF(width - 3, 2.5));
@@ -69,10 +58,8 @@ QImage inputField(const SkinStyle& style) {
     QImage picture = blankPicture(72, 24);
     QPainter painter(&picture);
     preparePainter(painter);
-    const QPainterPath field = cutRect(QRectF(0.5, 0.5, 71, 23), 5, kTopLeft | kBottomRight);
-    painter.fillPath(field, QColor(0x07, 0x09, 0x0C, 235));
-    painter.setPen(QPen(style.line, 1));
-    painter.drawPath(field);
+    drawFrame(painter, cutRect(QRectF(0.5, 0.5, 71, 23), 5, kTopLeft | kBottomRight),
+              QColor(0x07, 0x09, 0x0C, 235), style);
     painter.fillRect(QRectF(4, 21, 64, 1.5), withAlpha(style.accent, 170));
     return picture;
 }
@@ -123,10 +110,10 @@ QImage listBase(const SkinStyle& style) {
     QImage picture = blankPicture(220, 300);
     QPainter painter(&picture);
     preparePainter(painter);
-    const QPainterPath body = cutRect(QRectF(0.5, 0.5, 219, 299), 10, kTopLeft | kBottomRight);
-    fillVertical(painter, body, QColor(0x07, 0x09, 0x0C, 225), QColor(0x0F, 0x13, 0x19, 225));
-    painter.setPen(QPen(style.line, 1));
-    painter.drawPath(body);
+    const QRectF rect(0.5, 0.5, 219, 299);
+    drawFrame(painter, cutRect(rect, 10, kTopLeft | kBottomRight),
+              verticalBrush(rect, QColor(0x07, 0x09, 0x0C, 225), QColor(0x0F, 0x13, 0x19, 225)),
+              style);
     painter.fillRect(QRectF(10, 0.5, 60, 1.5), style.accent);
     return picture;
 }
@@ -135,10 +122,9 @@ QImage fileListFrame(const SkinStyle& style) {
     QImage picture = blankPicture(200, 30);
     QPainter painter(&picture);
     preparePainter(painter);
-    const QPainterPath body = cutRect(QRectF(0.5, 0.5, 199, 29), 6, kTopLeft | kBottomRight);
-    fillVertical(painter, body, QColor(0x1A, 0x20, 0x29), QColor(0x0E, 0x12, 0x17));
-    painter.setPen(QPen(style.line, 1));
-    painter.drawPath(body);
+    const QRectF rect(0.5, 0.5, 199, 29);
+    drawFrame(painter, cutRect(rect, 6, kTopLeft | kBottomRight),
+              verticalBrush(rect, QColor(0x1A, 0x20, 0x29), QColor(0x0E, 0x12, 0x17)), style);
     // The drop-down arrow at the right end.
     painter.setPen(Qt::NoPen);
     painter.setBrush(style.accent);
@@ -151,10 +137,8 @@ QImage textButtonFrame(const SkinStyle& style) {
     QImage picture = blankPicture(120, 32);
     QPainter painter(&picture);
     preparePainter(painter);
-    const QPainterPath body = cutRect(QRectF(0.5, 0.5, 119, 31), 7, kTopLeft | kBottomRight);
-    painter.setPen(QPen(style.line, 1));
-    painter.setBrush(QColor(0x10, 0x14, 0x1A, 200));
-    painter.drawPath(body);
+    drawFrame(painter, cutRect(QRectF(0.5, 0.5, 119, 31), 7, kTopLeft | kBottomRight),
+              QColor(0x10, 0x14, 0x1A, 200), style);
     painter.fillRect(QRectF(8, 30, 30, 1.5), withAlpha(style.accent, 200));
     return picture;
 }
@@ -163,10 +147,8 @@ QImage twoButtonFrame(const SkinStyle& style) {
     QImage picture = blankPicture(96, 44);
     QPainter painter(&picture);
     preparePainter(painter);
-    const QPainterPath body = cutRect(QRectF(0.5, 0.5, 95, 43), 8, kTopRight | kBottomLeft);
-    painter.setPen(QPen(style.line, 1));
-    painter.setBrush(QColor(0x0A, 0x0D, 0x11, 210));
-    painter.drawPath(body);
+    drawFrame(painter, cutRect(QRectF(0.5, 0.5, 95, 43), 8, kTopRight | kBottomLeft),
+              QColor(0x0A, 0x0D, 0x11, 210), style);
     painter.fillRect(QRectF(47.5, 8, 1, 28), style.line);
     return picture;
 }

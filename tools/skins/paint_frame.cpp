@@ -105,27 +105,12 @@ QImage decoration(const SkinStyle& style, bool isRight) {
     return picture;
 }
 
-QPainterPath hexagon(const QPointF& centre, qreal radius) {
-    QPainterPath path;
-    for (int corner = 0; corner < 6; ++corner) {
-        const qreal angle = M_PI / 6 + corner * M_PI / 3;
-        const QPointF point(centre.x() + radius * std::cos(angle),
-                            centre.y() + radius * std::sin(angle));
-        if (corner == 0)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-    }
-    path.closeSubpath();
-    return path;
-}
-
 QImage logo(const SkinStyle& style, bool isLit) {
     QImage picture = blankPicture(180, 48);
     QPainter painter(&picture);
     preparePainter(painter);
-    const QPainterPath emblem = hexagon(QPointF(34, 24), 19);
-    const QPainterPath inner = hexagon(QPointF(34, 24), 10);
+    const QPainterPath emblem = hexagon(QPointF(34, 24), 19, M_PI / 6);
+    const QPainterPath inner = hexagon(QPointF(34, 24), 10, M_PI / 6);
     if (isLit) glowStroke(painter, emblem, withAlpha(style.accent, 200), 2, 4);
     painter.setPen(QPen(style.accent, 2.4));
     painter.setBrush(isLit ? withAlpha(style.accent, 70) : withAlpha(style.base, 200));
@@ -153,67 +138,40 @@ QImage logo(const SkinStyle& style, bool isLit) {
     return picture;
 }
 
-QImage topBar(const SkinStyle& style) {
+// The top and bottom bars: the window's cut corners on the outer side, and
+// on the side towards the pages an edge with a step at the logo's section
+// (down under the logo at the top, up in the middle at the bottom).
+QImage bar(const SkinStyle& style, bool isTop) {
     QImage picture = blankPicture(1000, 56);
     QPainter painter(&picture);
     preparePainter(painter);
-    // The bar follows the body's cut corners and dips under the logo.
-    QPainterPath bar;
-    bar.moveTo(6 + kBodyCut, 6);
-    bar.lineTo(994 - kBodyCut, 6);
-    bar.lineTo(994, 6 + kBodyCut);
-    bar.lineTo(994, 46);
-    bar.lineTo(626, 46);
-    bar.lineTo(616, 55);
-    bar.lineTo(384, 55);
-    bar.lineTo(374, 46);
-    bar.lineTo(6, 46);
-    bar.lineTo(6, 6 + kBodyCut);
-    bar.closeSubpath();
-    fillVertical(painter, bar, QColor(0x1C, 0x22, 0x2C, 235), QColor(0x0E, 0x12, 0x18, 235));
+    const qreal edgeY = isTop ? 46 : 10;
+    const qreal stepY = isTop ? 55 : 1;
+    const qreal outerY = isTop ? 6 : 50;
+    const qreal cutY = isTop ? outerY + kBodyCut : outerY - kBodyCut;
     QPainterPath edge;
-    edge.moveTo(6, 46);
-    edge.lineTo(374, 46);
-    edge.lineTo(384, 55);
-    edge.lineTo(616, 55);
-    edge.lineTo(626, 46);
-    edge.lineTo(994, 46);
+    edge.moveTo(6, edgeY);
+    edge.lineTo(374, edgeY);
+    edge.lineTo(384, stepY);
+    edge.lineTo(616, stepY);
+    edge.lineTo(626, edgeY);
+    edge.lineTo(994, edgeY);
+    QPainterPath body = edge;
+    body.lineTo(994, cutY);
+    body.lineTo(994 - kBodyCut, outerY);
+    body.lineTo(6 + kBodyCut, outerY);
+    body.lineTo(6, cutY);
+    body.closeSubpath();
+    const QColor light(0x1C, 0x22, 0x2C, 235), dark(0x0E, 0x12, 0x18, 235);
+    fillVertical(painter, body, isTop ? light : dark, isTop ? dark : light);
     glowStroke(painter, edge, withAlpha(style.accent, 90), 1, 3);
     painter.setPen(QPen(withAlpha(style.accent, 200), 1.2));
     painter.drawPath(edge);
-    return picture;
-}
-
-QImage bottomBar(const SkinStyle& style) {
-    QImage picture = blankPicture(1000, 56);
-    QPainter painter(&picture);
-    preparePainter(painter);
-    QPainterPath bar;
-    bar.moveTo(6, 10);
-    bar.lineTo(374, 10);
-    bar.lineTo(384, 1);
-    bar.lineTo(616, 1);
-    bar.lineTo(626, 10);
-    bar.lineTo(994, 10);
-    bar.lineTo(994, 50 - kBodyCut);
-    bar.lineTo(994 - kBodyCut, 50);
-    bar.lineTo(6 + kBodyCut, 50);
-    bar.lineTo(6, 50 - kBodyCut);
-    bar.closeSubpath();
-    fillVertical(painter, bar, QColor(0x0E, 0x12, 0x18, 235), QColor(0x1C, 0x22, 0x2C, 235));
-    QPainterPath edge;
-    edge.moveTo(6, 10);
-    edge.lineTo(374, 10);
-    edge.lineTo(384, 1);
-    edge.lineTo(616, 1);
-    edge.lineTo(626, 10);
-    edge.lineTo(994, 10);
-    glowStroke(painter, edge, withAlpha(style.accent, 90), 1, 3);
-    painter.setPen(QPen(withAlpha(style.accent, 200), 1.2));
-    painter.drawPath(edge);
-    // Grip marks in the middle section.
-    painter.setPen(QPen(style.line, 2));
-    for (int x = 470; x <= 530; x += 10) painter.drawLine(QPointF(x, 22), QPointF(x + 6, 30));
+    if (!isTop) {
+        // Grip marks in the middle section.
+        painter.setPen(QPen(style.line, 2));
+        for (int x = 470; x <= 530; x += 10) painter.drawLine(QPointF(x, 22), QPointF(x + 6, 30));
+    }
     return picture;
 }
 
@@ -243,10 +201,10 @@ QImage profileColumn(const SkinStyle& style) {
     QImage picture = blankPicture(64, 420);
     QPainter painter(&picture);
     preparePainter(painter);
-    const QPainterPath plate = cutRect(QRectF(4.5, 1.5, 55, 417), 14, kTopLeft | kBottomRight);
-    fillVertical(painter, plate, QColor(0x16, 0x1B, 0x23, 215), QColor(0x0B, 0x0E, 0x13, 215));
-    painter.setPen(QPen(style.line, 1));
-    painter.drawPath(plate);
+    const QRectF rect(4.5, 1.5, 55, 417);
+    drawFrame(painter, cutRect(rect, 14, kTopLeft | kBottomRight),
+              verticalBrush(rect, QColor(0x16, 0x1B, 0x23, 215), QColor(0x0B, 0x0E, 0x13, 215)),
+              style);
     painter.setPen(QPen(style.accent, 2));
     painter.drawLine(QPointF(20, 1.5), QPointF(56, 1.5));
     painter.drawLine(QPointF(8, 418.5), QPointF(44, 418.5));
@@ -257,17 +215,8 @@ QImage profileButton(const SkinStyle& style, bool isLit) {
     QImage picture = blankPicture(48, 34);
     QPainter painter(&picture);
     preparePainter(painter);
-    const QPainterPath plate = cutRect(QRectF(2.5, 2.5, 43, 29), 8, kTopRight | kBottomLeft);
-    if (isLit) {
-        glowStroke(painter, plate, withAlpha(style.accent, 130), 1, 2);
-        fillVertical(painter, plate, mix(style.plate, style.accent, 0.6),
-                     mix(style.base, style.accent, 0.3));
-        painter.setPen(QPen(style.iconLit, 1.2));
-    } else {
-        fillVertical(painter, plate, style.plate, style.base);
-        painter.setPen(QPen(style.line, 1));
-    }
-    painter.drawPath(plate);
+    drawPlate(painter, cutRect(QRectF(2.5, 2.5, 43, 29), 8, kTopRight | kBottomLeft), style, isLit,
+              0.6);
     return picture;
 }
 
@@ -308,10 +257,10 @@ QImage settingsPanel(const SkinStyle& style) {
     QImage picture = blankPicture(340, 420);
     QPainter painter(&picture);
     preparePainter(painter);
-    const QPainterPath plate = cutRect(QRectF(1.5, 1.5, 337, 417), 18, kTopRight | kBottomLeft);
-    fillVertical(painter, plate, QColor(0x17, 0x1C, 0x24, 248), QColor(0x0C, 0x0F, 0x14, 248));
-    painter.setPen(QPen(style.line, 1));
-    painter.drawPath(plate);
+    const QRectF rect(1.5, 1.5, 337, 417);
+    drawFrame(painter, cutRect(rect, 18, kTopRight | kBottomLeft),
+              verticalBrush(rect, QColor(0x17, 0x1C, 0x24, 248), QColor(0x0C, 0x0F, 0x14, 248)),
+              style);
     painter.fillRect(QRectF(1.5, 1.5, 3, 398), withAlpha(style.accent, 200));
     QLinearGradient underline(0, 0, 340, 0);
     underline.setColorAt(0, withAlpha(style.accent, 0));
@@ -329,8 +278,8 @@ QImage paintFramePicture(const QString& name, const SkinStyle& style, bool isLit
     if (name == "frame/decoration1") return decoration(style, false);
     if (name == "frame/decoration2") return decoration(style, true);
     if (name.startsWith("frame/web_")) return logo(style, isLit);
-    if (name == "list_up/listUpContainer") return topBar(style);
-    if (name == "list_dn/listDnContainer") return bottomBar(style);
+    if (name == "list_up/listUpContainer") return bar(style, true);
+    if (name == "list_dn/listDnContainer") return bar(style, false);
     if (name.startsWith("list_fn/listFnBtn_")) return functionButton(style, isLit);
     if (name == "list_pf/listPfContainer") return profileColumn(style);
     if (name.startsWith("list_pf/profileFW_")) return profileButton(style, isLit);

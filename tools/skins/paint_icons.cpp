@@ -140,18 +140,7 @@ QImage iconButton(int side, const QString& icon, const SkinStyle& style, bool is
     QPainter painter(&picture);
     preparePainter(painter);
     const QRectF plateRect(2.5, 2.5, side - 5, side - 5);
-    const QPainterPath plate = cutRect(plateRect, side * 0.2, kTopLeft | kBottomRight);
-    if (isLit) {
-        glowStroke(painter, plate, withAlpha(style.accent, 150), 1.0, 2);
-        fillVertical(painter, plate, mix(style.plate, style.accent, 0.45),
-                     mix(style.base, style.accent, 0.25));
-        painter.setPen(QPen(style.accent, 1.2));
-    } else {
-        fillVertical(painter, plate, style.plate, style.base);
-        painter.setPen(QPen(style.line, 1.0));
-    }
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(plate);
+    drawPlate(painter, cutRect(plateRect, side * 0.2, kTopLeft | kBottomRight), style, isLit, 0.45);
     const qreal iconSide = side * iconScale;
     const QPointF origin((side - iconSide) / 2, (side - iconSide) / 2);
     drawIcon(painter, icon, origin, iconSide, isLit ? style.iconLit : style.icon,

@@ -107,17 +107,7 @@ void drawShell(QPainter& painter, const SkinStyle& style) {
 }
 
 QPainterPath palmHexagon(qreal radius) {
-    QPainterPath path;
-    for (int corner = 0; corner < 6; ++corner) {
-        const qreal angle = corner * M_PI / 3;
-        const QPointF point(140 + radius * std::cos(angle), 310 + radius * std::sin(angle));
-        if (corner == 0)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-    }
-    path.closeSubpath();
-    return path;
+    return hexagon(QPointF(140, 310), radius, 0);
 }
 
 QImage keyDefineModel(const SkinStyle& style) {

@@ -1,6 +1,7 @@
 #include "skin_painting.h"
 
 #include <QLinearGradient>
+#include <cmath>
 
 namespace skins {
 
@@ -65,6 +66,51 @@ void fillVertical(QPainter& painter, const QPainterPath& path, const QColor& top
     gradient.setColorAt(0, top);
     gradient.setColorAt(1, bottom);
     painter.fillPath(path, gradient);
+}
+
+void drawPlate(QPainter& painter, const QPainterPath& plate, const SkinStyle& style, bool isLit,
+               qreal litShare) {
+    if (isLit) {
+        glowStroke(painter, plate, withAlpha(style.accent, 140), 1, 2);
+        fillVertical(painter, plate, mix(style.plate, style.accent, litShare),
+                     mix(style.base, style.accent, litShare / 2));
+        painter.setPen(QPen(mix(style.accent, style.iconLit, 0.3), 1.2));
+    } else {
+        fillVertical(painter, plate, style.plate, style.base);
+        painter.setPen(QPen(style.line, 1));
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(plate);
+}
+
+void drawFrame(QPainter& painter, const QPainterPath& frame, const QBrush& fill,
+               const SkinStyle& style) {
+    painter.fillPath(frame, fill);
+    painter.setPen(QPen(style.line, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(frame);
+}
+
+QBrush verticalBrush(const QRectF& rect, const QColor& top, const QColor& bottom) {
+    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    return QBrush(gradient);
+}
+
+QPainterPath hexagon(const QPointF& centre, qreal radius, qreal firstAngle) {
+    QPainterPath path;
+    for (int corner = 0; corner < 6; ++corner) {
+        const qreal angle = firstAngle + corner * M_PI / 3;
+        const QPointF point(centre.x() + radius * std::cos(angle),
+                            centre.y() + radius * std::sin(angle));
+        if (corner == 0)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
+    }
+    path.closeSubpath();
+    return path;
 }
 
 QImage blankPicture(int width, int height) {

@@ -39,6 +39,19 @@ void glowStroke(QPainter& painter, const QPainterPath& path, const QColor& color
 void fillVertical(QPainter& painter, const QPainterPath& path, const QColor& top,
                   const QColor& bottom);
 
+// A raised plate: idle in the dark plate colours with a line outline; lit,
+// filled towards the accent by litShare (0 to 1) with a glow around it.
+void drawPlate(QPainter& painter, const QPainterPath& plate, const SkinStyle& style, bool isLit,
+               qreal litShare);
+// A flat frame: the fill with a line-coloured outline.
+void drawFrame(QPainter& painter, const QPainterPath& frame, const QBrush& fill,
+               const SkinStyle& style);
+// A vertical gradient brush over the rectangle.
+QBrush verticalBrush(const QRectF& rect, const QColor& top, const QColor& bottom);
+// A regular hexagon, its first corner at firstAngle (radians, clockwise
+// from the right).
+QPainterPath hexagon(const QPointF& centre, qreal radius, qreal firstAngle);
+
 // A transparent picture with antialiased painting ready.
 QImage blankPicture(int width, int height);
 void preparePainter(QPainter& painter);
