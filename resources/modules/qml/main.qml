@@ -5,7 +5,9 @@ import "./Q4"
 
 // The root of the scene: 1000 x 600, invisible until run(). The back end
 // calls initUI(), run(), setProtectUI(interval), detectKeyboard(isDown,
-// usbCode) and detectMouse(isDown, buttonCode, x, y) by name.
+// usbCode) and detectMouse(isDown, buttonCode, x, y) by name. The pages read
+// the shared look from the properties below, which follow the
+// global-settings panel.
 Item {
     id: root
     width: 1000
@@ -13,35 +15,79 @@ Item {
     visible: false
     clip: true
 
-    // Shared look, following the global settings once they are loaded.
     property int globalSetting_size: 11
     property color globalSetting_color: "#FF00FFFF"
     property color globalSetting_color_enable: "#FFAAAAAA"
     property color globalSetting_color_disable: "#80FFFFFF"
     property int animation_speed: 800
-    property var globalSetting_stringList: defaultStrings
+    property var globalSetting_stringList: builtInStrings
     property string globalSetting_fontFamily: "Arial"
     property string globalSetting_url: "https://example.com/q4"
     property int skin_No: 1
     property bool isCustomBackground: false
     property url sourceCustomBackground: ""
-    readonly property string skinPath: "file:modules/img/skin" + skin_No
+    // The skin folder; every picture is this plus its sub-path, relative
+    // to the working directory (the program's folder).
+    readonly property string sourceSkin: "file:modules/img/skin" + skin_No
 
-    // Until a language is loaded the pages speak English.
-    readonly property var defaultStrings: ["Arial", "【 OPTIONS 】"]
+    // The global strings until a language is loaded: entry 0 the font
+    // family, entry k the text of string k.
+    readonly property var builtInStrings: [
+        "Arial", "【 OPTIONS 】", "LIGHTING EFFECT", "SPEED", "BRIGHTNESS", "STATIC",
+        "TWINKLING", "BREATHING", "NEON", "WAVE", "GLIDING", "FINGER MOVING",
+        "VERTICAL FLIPPING", "YO-YO", "SPOTLIGHT", "RED", "GREEN", "BLUE",
+        "MAGENTA", "CYAN", "YELLOW", "WHITE", "ORANGE", "COLOR PALETTE",
+        "PROFILE", "DPI", "SKIN", "SOUND", "ANIMATED", "LANGUAGE",
+        "BACKGROUND", "【 ON 】", "【 OFF 】", "TEXT", "SIZE", "COLOR",
+        "BRIGHTNESS", "NORMAL", "LARGER", "BROWSE", "APPLY", "RESET",
+        "PRESET", "VISIT WEBSITE", "MACRO", "ACTION", "KEYBOARD", "MOUSE",
+        "MEDIA", "COMBO KEY", "MACRO", "LEFT", "RIGHT", "MIDDLE",
+        "BACKWARD", "FORWARD", "NEXT TRACK", "PREVIOUS TRACK", "STOP", "PLAY / PAUSE",
+        "MUTE", "VOLUME UP", "VOLUME DOWN", "MEDIA SELECT", "MAIL", "CALCULATOR",
+        "MY COMPUTER", "WWW SEARCH", "WWW HOME", "WWW BACK", "WWW FORWARD", "WWW STOP",
+        "WWW REFRESH", "WWW FAVORITES", "KEY", "MACRO", "COLOR", "RESET",
+        "CANCEL", "NEW MACRO", "DELETE", "CUT", "PASTE", "COPY",
+        "LOAD", "SAVE", "SENSOR", "LED POWER ON", "RECORD", "STOP",
+        "DELETE MACRO", "INSERT", "DELAY", "FIRE KEY", "TRIPLE CLICK", "DPI SWITCH",
+        "NORMAL PLAY", "TIMES", "ALWAYS REPEAT", "REPEAT ON PRESSED", "POLLING RATE", "CURSOR SPEED",
+        "VERTICAL SCROLL SPEED", "DOUBLE CLICK SPEED", "DPI LEVEL", "DPI INDICATOR LED", "RESET", "APPLY",
+        "SCROLL SWAP", "SCROLL UP", "SCROLL DOWN", "LED CONTROL", "RENAME", "ALL RESET",
+        "ALL SAVE", "DPI +", "DPI -"
+    ]
 
     // 0 built, 1 initialised (initUI ran), 2 running (run ran).
     property int phase: 0
+    // The opening animation has ended.
+    property bool isOpened: false
+    property bool isClosing: false
+    readonly property bool isGlobalSettingShown: menu_Up.isGlobalSettingSelect || panelSlide.running
+    readonly property bool isPanelSliding: panelSlide.running
 
     signal msg_KB(bool isDown, int usbCode)
     signal emptyAreaPressed()
 
-    function initUI() {
-        main_Q4.initUI()
-        phase = 1
+    onMsg_KB: function(isDown, usbCode) { main_Q4.msg_KB(isDown, usbCode) }
+    onEmptyAreaPressed: {
+        globalSetting.closePopups()
+        main_Q4.closePopups()
     }
 
+    // The panel first: it loads the language the mouse pages label
+    // themselves with.
+    function initUI() {
+        globalSetting.initUI()
+        main_Q4.initUI()
+        phase = Math.max(phase, 1)
+    }
+
+    // Plays the start-up sound and opens the scene, once. The configuration
+    // decides whether there is sound at all, so it is read first if that
+    // has not happened yet.
     function run() {
+        if (phase >= 2)
+            return
+        if (phase < 1)
+            initUI()
         phase = 2
         ui_View.playMedia_Index(1)
         root.visible = true
@@ -70,7 +116,39 @@ Item {
     }
 
     function translateStrings(code) {
+        globalSetting.translateStrings(code)
         main_Q4.translateStrings(code)
+    }
+
+    // Only web pages are opened from the logo: the address comes from a
+    // file the user can edit, and a file or program link must not start
+    // anything.
+    function isWebLink(url) {
+        return /^https?:\/\/[^\s]+$/i.test(String(url))
+    }
+
+    function openWebLink() {
+        ui_View.playMedia_Index(3)
+        if (isWebLink(globalSetting_url))
+            Qt.openUrlExternally(globalSetting_url)
+    }
+
+    // A toggle while the panel still slides finishes that slide first.
+    function slidePanel(isOpen) {
+        if (!isOpen)
+            globalSetting.closePopups()
+        if (panelSlide.running)
+            panelSlide.complete()
+        panelSlide.from = isOpen ? globalSetting.width : 0
+        panelSlide.to = isOpen ? 0 : globalSetting.width
+        panelSlide.start()
+    }
+
+    function close() {
+        if (isClosing)
+            return
+        isClosing = true
+        closingAnimation.start()
     }
 
     // Dragging the window by any empty spot: the pressed point stays under
@@ -113,79 +191,151 @@ Item {
 
     Environment {
         id: environment
+        objectName: "environment"
         opacity: 0
-        skinPath: root.skinPath
+        skinPath: root.sourceSkin
         isCustomBackground: root.isCustomBackground
         sourceCustomBackground: root.sourceCustomBackground
     }
 
     Main_Q4 {
         id: main_Q4
-        skinPath: root.skinPath
+        objectName: "main_Q4"
+        skinPath: root.sourceSkin
+        stringList: root.globalSetting_stringList
         textColor: root.globalSetting_color
+        colorEnable: root.globalSetting_color_enable
+        colorDisable: root.globalSetting_color_disable
         fontFamily: root.globalSetting_fontFamily
+        fontSize: root.globalSetting_size
         animationSpeed: root.animation_speed
+        keyNames: keyCodeString
+        isPanelOpen: root.isGlobalSettingShown
+        onEntered: root.isOpened = true
     }
 
     Environment_Decoration {
         id: decoration
+        objectName: "decoration"
         opacity: 0
-        skinPath: root.skinPath
+        skinPath: root.sourceSkin
     }
 
     Menu_Down {
         id: menu_Down
+        objectName: "menu_Down"
         y: 600
-        skinPath: root.skinPath
-        textColor: root.globalSetting_color
+        enabled: !root.isGlobalSettingShown
+        opacity: root.isGlobalSettingShown ? 0.2 : 1.0
+        skinPath: root.sourceSkin
+        textColor: root.globalSetting_color_enable
         fontFamily: root.globalSetting_fontFamily
+        fontSize: root.globalSetting_size
         resetText: root.globalSetting_stringList[113] || "ALL RESET"
         applyText: root.globalSetting_stringList[114] || "ALL SAVE"
+        // The pages lock the view for their own applies; the bar's lock
+        // comes last, so it holds for its whole time.
+        onBtnTotalResetClicked: {
+            ui_View.playMedia_Index(4)
+            main_Q4.totalReset()
+            root.setProtectUI(800)
+        }
+        onBtnTotalApplyClicked: {
+            ui_View.playMedia_Index(4)
+            main_Q4.totalApply()
+            root.setProtectUI(2000)
+        }
     }
 
     Menu_Up {
         id: menu_Up
+        objectName: "menu_Up"
         y: -600
-        skinPath: root.skinPath
+        skinPath: root.sourceSkin
         onBtnClicked: function(index) {
-            if (index === 1)
-                closingAnimation.start()
+            if (index === 0)
+                ui_View.playMedia_Index(2)
+            else if (index === 1)
+                root.close()
         }
+        onIsGlobalSettingSelectChanged: root.slidePanel(isGlobalSettingSelect)
     }
 
-    // The logo opens the maker's page.
+    // The logo: the maker's web page, with sound 3.
     Item {
         id: logo
-        width: 160
-        height: 44
+        objectName: "logo"
+        width: 180
+        height: 48
         x: (root.width - width) / 2
         y: 270
         opacity: 0
         Image {
-            id: logoImage
             anchors.fill: parent
-            source: root.skinPath + (logoMouse.containsMouse ? "/frame/web_1.png" : "/frame/web_0.png")
-            fillMode: Image.PreserveAspectFit
-        }
-        Text {
-            anchors.centerIn: parent
-            visible: logoImage.status !== Image.Ready
-            text: "Q4"
-            color: logoMouse.containsMouse ? "#FFFFFFFF" : root.globalSetting_color
-            font.family: root.globalSetting_fontFamily
-            font.pixelSize: 30
-            font.bold: true
-            font.letterSpacing: 6
+            source: root.sourceSkin + (logoMouse.containsMouse ? "/frame/web_1.png" : "/frame/web_0.png")
         }
         MouseArea {
             id: logoMouse
             anchors.fill: parent
             hoverEnabled: true
-            onClicked: {
-                ui_View.playMedia_Index(3)
-                Qt.openUrlExternally(root.globalSetting_url)
-            }
+            onClicked: root.openWebLink()
         }
+    }
+
+    Item {
+        id: globalSettingClip
+        x: 5
+        y: 27
+        width: 340
+        height: 420
+        clip: true
+        visible: root.isGlobalSettingShown
+
+        Page_Globalsetting {
+            id: globalSetting
+            objectName: "globalSetting"
+            x: width
+            skinPath: root.sourceSkin
+            stringList: root.globalSetting_stringList
+            builtInStrings: root.builtInStrings
+            textColor: root.globalSetting_color
+            colorEnable: root.globalSetting_color_enable
+            colorDisable: root.globalSetting_color_disable
+            fontFamily: root.globalSetting_fontFamily
+            fontSize: root.globalSetting_size
+            onSkinChosen: function(skinNo) {
+                root.skin_No = skinNo
+                root.setSkin()
+            }
+            onAnimationChosen: function(isOn) { root.animation_speed = isOn ? 800 : 10 }
+            onLanguageChosen: function(strings, code) {
+                root.globalSetting_stringList = strings
+                root.globalSetting_fontFamily = strings.length > 0 && String(strings[0]) !== "" ? String(strings[0]) : "Arial"
+                root.translateStrings(code)
+            }
+            onBackgroundChosen: function(isCustom, source) {
+                root.isCustomBackground = isCustom
+                root.sourceCustomBackground = source
+            }
+            onTextStyleChosen: function(pixelSize, textColor) {
+                root.globalSetting_size = pixelSize
+                root.globalSetting_color = textColor
+            }
+            onWebLinkChosen: function(url) { root.globalSetting_url = url }
+        }
+    }
+
+    NumberAnimation {
+        id: panelSlide
+        target: globalSetting
+        property: "x"
+        duration: root.animation_speed * 0.8
+        easing.type: Easing.OutCubic
+    }
+
+    KeyCodeString {
+        id: keyCodeString
+        objectName: "keyCodeString"
     }
 
     SequentialAnimation {

@@ -12,12 +12,12 @@ Item {
     Image {
         x: 78 - width / 2
         y: 93 - height / 2
-        source: root.skinPath + "/frame/decoration1.png"
+        source: root.skinPath !== "" ? root.skinPath + "/frame/decoration1.png" : ""
     }
 
     Image {
         x: 923 - width / 2
         y: 93 - height / 2
-        source: root.skinPath + "/frame/decoration2.png"
+        source: root.skinPath !== "" ? root.skinPath + "/frame/decoration2.png" : ""
     }
 }

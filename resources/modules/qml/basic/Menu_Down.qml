@@ -2,7 +2,8 @@ import QtQuick
 import "../common"
 
 // The bottom bar: ALL RESET and ALL SAVE for the key, colour and sensor
-// pages together; they lock the view for 800 and 2000 ms.
+// pages together. The root locks the view (800 and 2000 ms), plays the
+// click sound and hands the clicks to the pages.
 Item {
     id: root
     width: 1000
@@ -11,6 +12,7 @@ Item {
     property string skinPath: ""
     property color textColor: "#FF00FFFF"
     property string fontFamily: "Arial"
+    property int fontSize: 11
     property string resetText: "ALL RESET"
     property string applyText: "ALL SAVE"
 
@@ -18,39 +20,46 @@ Item {
     signal btnTotalApplyClicked()
 
     function setSkin() {
-        container.source = root.skinPath + "/list_dn/listDnContainer.png"
     }
 
     Image {
-        id: container
         anchors.fill: parent
-        source: root.skinPath + "/list_dn/listDnContainer.png"
+        source: root.skinPath !== "" ? root.skinPath + "/list_dn/listDnContainer.png" : ""
     }
 
     Row {
-        anchors.right: parent.right
-        anchors.rightMargin: 40
-        anchors.verticalCenter: parent.verticalCenter
-        spacing: 16
+        x: 606
+        y: 16
+        spacing: 12
         Button_2state {
-            width: 110
+            objectName: "allResetButton"
+            width: 176
+            height: 30
+            borderSize: 8
             text: root.resetText
             textColor: root.textColor
             fontFamily: root.fontFamily
-            onClicked: {
-                ui_Ctl.setBusy(800)
-                root.btnTotalResetClicked()
-            }
+            fontSize: root.fontSize
+            source0: root.skinPath !== "" ? root.skinPath + "/common/btnGroup_FILLER_0.png" : ""
+            source1: root.skinPath !== "" ? root.skinPath + "/common/btnGroup_FILLER_1.png" : ""
+            iconSource0: root.skinPath !== "" ? root.skinPath + "/common/reset_0.png" : ""
+            iconSource1: root.skinPath !== "" ? root.skinPath + "/common/reset_1.png" : ""
+            onClicked: root.btnTotalResetClicked()
         }
         Button_2state {
-            width: 110
+            objectName: "allSaveButton"
+            width: 176
+            height: 30
+            borderSize: 8
             text: root.applyText
             textColor: root.textColor
             fontFamily: root.fontFamily
-            onClicked: {
-                ui_Ctl.setBusy(2000)
-                root.btnTotalApplyClicked()
-            }
+            fontSize: root.fontSize
+            source0: root.skinPath !== "" ? root.skinPath + "/common/btnGroup_FILLER_0.png" : ""
+            source1: root.skinPath !== "" ? root.skinPath + "/common/btnGroup_FILLER_1.png" : ""
+            iconSource0: root.skinPath !== "" ? root.skinPath + "/common/apply_0.png" : ""
+            iconSource1: root.skinPath !== "" ? root.skinPath + "/common/apply_1.png" : ""
+            onClicked: root.btnTotalApplyClicked()
         }
     }
 }

@@ -1,8 +1,9 @@
 import QtQuick
 import "../common"
 
-// The top bar: the settings button (btnClicked(0)) and the close button
-// (btnClicked(1)).
+// The top bar: the settings button, which toggles isGlobalSettingSelect and
+// reports btnClicked(0), and the close button, btnClicked(1). The root
+// plays the sound and runs the panel and the closing animation.
 Item {
     id: root
     width: 1000
@@ -15,22 +16,20 @@ Item {
 
     Image {
         anchors.fill: parent
-        source: root.skinPath + "/list_up/listUpContainer.png"
+        source: root.skinPath !== "" ? root.skinPath + "/list_up/listUpContainer.png" : ""
     }
 
     Button_2state {
         id: settingButton
-        x: 24
-        y: 14
-        width: 34
-        height: 28
-        text: "\u2699"
-        isSoundOn: false
+        objectName: "settingButton"
+        x: 898
+        y: 6
+        width: 40
+        height: 40
         isSelected: root.isGlobalSettingSelect
-        source0: root.skinPath + "/list_up/applicationSetting_0.png"
-        source1: root.skinPath + "/list_up/applicationSetting_1.png"
+        source0: root.skinPath !== "" ? root.skinPath + "/list_up/applicationSetting_0.png" : ""
+        source1: root.skinPath !== "" ? root.skinPath + "/list_up/applicationSetting_1.png" : ""
         onClicked: {
-            ui_View.playMedia_Index(2)
             root.isGlobalSettingSelect = !root.isGlobalSettingSelect
             root.btnClicked(0)
         }
@@ -39,14 +38,12 @@ Item {
     Button_2state {
         id: closeButton
         objectName: "closeButton"
-        x: root.width - width - 24
-        y: 14
-        width: 34
-        height: 28
-        text: "\u2715"
-        isSoundOn: false
-        source0: root.skinPath + "/list_up/applicationMinimize_0.png"
-        source1: root.skinPath + "/list_up/applicationMinimize_1.png"
+        x: 944
+        y: 6
+        width: 40
+        height: 40
+        source0: root.skinPath !== "" ? root.skinPath + "/list_up/applicationMinimize_0.png" : ""
+        source1: root.skinPath !== "" ? root.skinPath + "/list_up/applicationMinimize_1.png" : ""
         onClicked: root.btnClicked(1)
     }
 }

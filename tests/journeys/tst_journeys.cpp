@@ -1,0 +1,335 @@
+// Journeys on the real program: the host window, the real view and pages on
+// the emulated mouse, in a copy of the modules folder the build laid out,
+// driven by clicks on named items. What counts is what reaches the settings
+// files and the mouse, and that nothing logs a warning on the way.
+
+#include <QDesktopServices>
+#include <QImage>
+#include <QMediaPlayer>
+#include <QQuickItem>
+#include <QSettings>
+#include <QtTest>
+
+#include "app/startup.h"
+#include "app/widget.h"
+#include "device/link_state.h"
+#include "emulator/emulated_mouse.h"
+#include "scene_driver.h"
+#include "settings/profile_store.h"
+#include "settings_folder.h"
+#include "test_doubles.h"
+#include "ui/my_qquick_view.h"
+#include "ui/sound_board.h"
+
+namespace {
+
+// The only warnings the program may log: a machine without a sound server
+// or a runtime folder. Everything else (QML, pictures) fails the test.
+const QRegularExpression kAnyWarningButTheMachines(
+    "^(?!.*(PulseAudio|XDG_RUNTIME_DIR|Failed to connect)).*");
+
+// Counts how often a player was given a source file (a play of it).
+class SourceCounter : public QObject {
+public:
+    SourceCounter(myQQuickView* view, int index, const QString& fileName) : name(fileName) {
+        auto* player = qobject_cast<MediaSoundPlayer*>(view->sounds().player(index));
+        if (player)
+            connect(player->mediaPlayer(), &QMediaPlayer::sourceChanged, this,
+                    [this](const QUrl& source) {
+                        if (source.fileName() == name) ++count;
+                    });
+    }
+    QString name;
+    int count = 0;
+};
+
+// Receives the addresses the logo opens instead of a browser.
+class LinkCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+// One run of the program in a working folder that outlives restarts.
+struct Program {
+    ProgramFolder folder;
+    RecordingPrompt prompt;
+    EmulatedMouse mouse;
+    std::unique_ptr<Widget> window;
+    std::unique_ptr<SceneDriver> driver;
+
+    // The configuration entries to change before the start.
+    void setConfiguration(const QMap<int, QString>& entries, int total = 32) {
+        QSettings config(folder.path("modules/setting/apConfig.bin"), QSettings::IniFormat);
+        config.setValue("common/total", total);
+        for (auto entry = entries.begin(); entry != entries.end(); ++entry)
+            config.setValue("common/" + QString::number(entry.key()), entry.value());
+    }
+
+    // Shows the window; the opening runs once the test waits.
+    bool show() {
+        resetLinkState();
+        window = std::make_unique<Widget>();
+        window->setDeviceBackend(&mouse);
+        driver = std::make_unique<SceneDriver>(window->view());
+        return startProgram(*window);
+    }
+
+    bool start() { return show() && driver->waitForOpening(); }
+
+    // Closes the window the way the program ends: the settings objects
+    // write their files.
+    void stop() {
+        driver.reset();
+        window.reset();
+    }
+
+    QQuickItem* item(const QString& name) const { return driver->item(name); }
+    QVariant rootValue(const char* name) const { return driver->root()->property(name); }
+
+    bool click(const QString& name, Qt::MouseButton button = Qt::LeftButton,
+               QPointF where = QPointF(0.5, 0.5)) {
+        const bool isClicked = driver->click(name, button, where);
+        driver->waitUntilSettled();
+        return isClicked;
+    }
+
+    // The panel's list as apply would store it.
+    QVariantList panelList() const {
+        QVariant list;
+        QMetaObject::invokeMethod(item("globalSetting"), "configurationList",
+                                  Q_RETURN_ARG(QVariant, list));
+        return list.toList();
+    }
+
+    QString entry(int index) const {
+        const QSettings config(folder.path("modules/setting/apConfig.bin"), QSettings::IniFormat);
+        return config.value("common/" + QString::number(index)).toString();
+    }
+};
+
+// Every picture the scene asked for was loaded.
+QStringList picturesNotLoaded(QQuickItem* item) {
+    QStringList missing;
+    for (QQuickItem* child : item->childItems()) {
+        const QVariant source = child->property("source");
+        const QVariant status = child->property("status");
+        if (source.isValid() && status.isValid() && !source.toUrl().isEmpty() &&
+            status.toInt() != 1)
+            missing.append(source.toUrl().toString());
+        missing += picturesNotLoaded(child);
+    }
+    return missing;
+}
+
+QStringList configurationSection(const QString& path) {
+    QSettings file(path, QSettings::IniFormat);
+    QStringList entries;
+    const int total = file.value("common/total").toInt();
+    for (int index = 0; index < total; ++index)
+        entries.append(file.value("common/" + QString::number(index)).toString());
+    return entries;
+}
+
+}  // namespace
+
+class Journeys : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QTest::failOnWarning(kAnyWarningButTheMachines); }
+
+    // The shipped configuration turns sound off: the start-up sound and the
+    // background never start. With sound on, the start-up sound plays once.
+    void startUp_data() {
+        QTest::addColumn<QString>("sound");
+        QTest::addColumn<int>("startUpPlays");
+        QTest::newRow("shipped, sound off") << "1" << 0;
+        QTest::newRow("sound on") << "0" << 1;
+    }
+
+    void startUp() {
+        QFETCH(QString, sound);
+        QFETCH(int, startUpPlays);
+        Program program;
+        QVERIFY(program.folder.isValid());
+        if (sound != "1") program.setConfiguration({{2, sound}});
+        QVERIFY(program.show());
+        SourceCounter startUpSound(program.window->view(), SoundBoard::kStartUp, "01.wav");
+        SourceCounter background(program.window->view(), SoundBoard::kBackground, "00.mp3");
+        QVERIFY(!program.rootValue("visible").toBool());
+        QVERIFY(program.driver->waitForOpening(20000));
+        QCOMPARE(startUpSound.count, startUpPlays);
+        if (startUpPlays == 0) QCOMPARE(background.count, 0);
+        QCOMPARE(picturesNotLoaded(program.driver->root()), QStringList());
+        QCOMPARE(program.rootValue("animation_speed").toInt(), 800);
+    }
+
+    // Animation off: the whole opening runs in tens of milliseconds.
+    void openingWithAnimationOff() {
+        Program program;
+        program.setConfiguration({{3, "1"}});
+        QVERIFY(program.show());
+        QVERIFY(program.driver->waitForOpening(5000));
+        QCOMPARE(program.rootValue("animation_speed").toInt(), 10);
+    }
+
+    // What the panel sets and applies is what the next start shows.
+    void panelApplyThenRestart() {
+        Program program;
+        program.setConfiguration({{3, "1"}});
+        QVERIFY(program.start());
+        QVERIFY(program.click("settingButton"));
+        QVERIFY(program.click("skinButton2"));
+        QVERIFY(program.click("languageList"));
+        QVERIFY(program.click("languageList_row2"));
+        QVERIFY(program.click("textSizeLargerButton"));
+        QVERIFY(program.click("presetSwatch4"));
+        QVERIFY(program.click("colorPalette", Qt::LeftButton, QPointF(0.5, 0.25)));
+        QVERIFY(program.click("brightnessSlider", Qt::LeftButton, QPointF(0.3, 0.5)));
+        QVERIFY(program.click("applyButton"));
+        const QVariantList applied = program.panelList();
+        QCOMPARE(applied.size(), 32);
+        QCOMPARE(program.rootValue("skin_No").toInt(), 2);
+        QCOMPARE(program.rootValue("globalSetting_fontFamily").toString(), QString("DejaVu Sans"));
+        program.stop();
+
+        QCOMPARE(program.entry(1), QString("2"));
+        QCOMPARE(program.entry(4), QString("2"));
+        QCOMPARE(program.entry(7), QString("1"));
+        QCOMPARE(program.entry(29), QString("4"));
+        QCOMPARE(program.entry(30), QString("2"));
+        QCOMPARE(QStringList({program.entry(20), program.entry(21), program.entry(22)}),
+                 QStringList({"255", "255", "0"}));
+
+        QVERIFY(program.start());
+        QCOMPARE(program.rootValue("skin_No").toInt(), 2);
+        QCOMPARE(program.rootValue("globalSetting_size").toInt(), 12);
+        QCOMPARE(program.rootValue("globalSetting_stringList").toStringList().value(29),
+                 QString("ЯЗЫК"));
+        QCOMPARE(quotedTexts(program.panelList()), quotedTexts(applied));
+        QCOMPARE(picturesNotLoaded(program.driver->root()), QStringList());
+    }
+
+    // Reset puts the factory file back and shows its state.
+    void resetRestoresTheFactoryConfiguration() {
+        Program program;
+        program.setConfiguration({{1, "2"}, {3, "1"}, {7, "1"}});
+        QVERIFY(program.start());
+        QCOMPARE(program.rootValue("skin_No").toInt(), 2);
+        QVERIFY(program.click("settingButton"));
+        QVERIFY(program.click("resetButton"));
+        QCOMPARE(program.rootValue("skin_No").toInt(), 1);
+        QCOMPARE(program.rootValue("globalSetting_size").toInt(), 11);
+        QCOMPARE(program.rootValue("animation_speed").toInt(), 800);
+        program.stop();
+        QCOMPARE(configurationSection(program.folder.path("modules/setting/apConfig.bin")),
+                 configurationSection(program.folder.path("modules/setting/apConfigD.bin")));
+    }
+
+    // A list of another length is not read: the built-in look, no language.
+    void configurationOfTheWrongLength() {
+        Program program;
+        program.setConfiguration({{1, "2"}, {3, "1"}}, 31);
+        QVERIFY(program.show());
+        QVERIFY(program.driver->waitForOpening(20000));
+        QCOMPARE(program.rootValue("skin_No").toInt(), 1);
+        QCOMPARE(program.rootValue("animation_speed").toInt(), 800);
+        QCOMPARE(program.rootValue("globalSetting_stringList").toStringList().value(29),
+                 QString("LANGUAGE"));
+        QCOMPARE(program.item("globalSetting")->property("languageNames").toList().size(), 0);
+    }
+
+    // The profile menu: a switch sends nothing to the mouse; SAVE exports
+    // the file, LOAD and RESET replace it; a failed export changes nothing.
+    void profileMenu() {
+        Program program;
+        program.setConfiguration({{3, "1"}});
+        QVERIFY(program.start());
+        const QString p4 = program.folder.path("modules/setting/p4.bin");
+        program.mouse.clearTranscript();
+        QVERIFY(program.click("profileButton3"));
+        QCOMPARE(program.window->view()->profiles().currentProfile(), 3);
+        QCOMPARE(program.window->view()->currentProfileSettings()->fileName(),
+                 QFileInfo(p4).absoluteFilePath());
+        QVERIFY(program.mouse.transcript().empty());
+
+        const auto menu = [&program](const QString& row) {
+            return program.click("profileButton3", Qt::RightButton) &&
+                   SceneDriver::waitUntil(
+                       [&program] { return program.item("profileMenu")->opacity() >= 1.0; },
+                       5000) &&
+                   program.click("profileMenu" + row);
+        };
+        const QByteArray before = readFile(p4);
+        program.prompt.fileAnswer = program.folder.path("no such folder/export.pf");
+        QVERIFY(menu("Save"));
+        QCOMPARE(readFile(p4), before);
+
+        program.prompt.fileAnswer = program.folder.path("export.pf");
+        QVERIFY(menu("Save"));
+        QCOMPARE(readFile(program.prompt.fileAnswer), before);
+
+        QVERIFY(writeFile(program.folder.path("import.pf"), "[sensor]\nstage_Q4=5\n"));
+        program.prompt.fileAnswer = program.folder.path("import.pf");
+        QVERIFY(menu("Load"));
+        QCOMPARE(program.window->view()->ui_8BH_GetCurrentDPIStage().toInt(), 5);
+
+        QVERIFY(menu("Reset"));
+        QCOMPARE(readFile(p4), readFile(program.folder.path("modules/setting/pD.bin")));
+        QVERIFY(program.prompt.boxes.isEmpty());
+    }
+
+    // A picture of the user's as background, kept over a restart; one that
+    // cannot be read is refused with the warning and switches it off.
+    void customBackground() {
+        Program program;
+        program.setConfiguration({{3, "1"}});
+        QVERIFY(program.start());
+        const QString picture = program.folder.path("my wall#1.png");
+        QImage wall(64, 40, QImage::Format_RGB32);
+        wall.fill(Qt::darkGreen);
+        QVERIFY(wall.save(picture));
+        program.prompt.fileAnswer = picture;
+        QVERIFY(program.click("settingButton"));
+        QVERIFY(program.click("browseButton"));
+        QVERIFY(SceneDriver::waitUntil(
+            [&program] { return program.item("environment")->property("isCustomShown").toBool(); },
+            5000));
+        QVERIFY(program.click("applyButton"));
+        program.stop();
+        QCOMPARE(program.entry(5), QString("true"));
+        QCOMPARE(program.entry(6), "file:" + picture);
+
+        QVERIFY(program.start());
+        QVERIFY(SceneDriver::waitUntil(
+            [&program] { return program.item("environment")->property("isCustomShown").toBool(); },
+            5000));
+        program.prompt.fileAnswer = program.folder.path("gone.png");
+        QVERIFY(program.click("settingButton"));
+        QVERIFY(program.click("browseButton"));
+        QCOMPARE(program.prompt.boxes.size(), 1);
+        QVERIFY(!program.rootValue("isCustomBackground").toBool());
+    }
+
+    // The logo opens the configured web page; the close button ends the
+    // window after its animation.
+    void logoAndClose() {
+        Program program;
+        program.setConfiguration({{3, "1"}});
+        QVERIFY(program.start());
+        LinkCatcher catcher;
+        QDesktopServices::setUrlHandler("https", &catcher, "open");
+        QVERIFY(program.click("logo"));
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(catcher.opened, QList<QUrl>({QUrl("https://example.com/q4")}));
+
+        QVERIFY(program.click("closeButton"));
+        QVERIFY(SceneDriver::waitUntil([&program] { return !program.window->isVisible(); }, 5000));
+    }
+};
+
+QTEST_MAIN(Journeys)
+#include "tst_journeys.moc"

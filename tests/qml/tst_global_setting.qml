@@ -1,0 +1,323 @@
+import QtQuick
+import QtTest
+import "qrc:/modules/qml/basic"
+
+// The global-settings panel against the recording view: its pure
+// conversions, and which back-end calls its start-up, apply, reset and
+// controls make, in which order.
+TestCase {
+    id: testCase
+    name: "GlobalSetting"
+    width: 400
+    height: 460
+    visible: true
+    when: windowShown
+
+    // The shipped configuration as the file gives it back: text.
+    readonly property var shippedList: ["1", "1", "1", "0", "1", "false", "", "0",
+        "0", "255", "255", "255", "200", "150", "255", "180", "0", "200", "200", "100",
+        "200", "170", "255", "255", "180", "180", "160", "190", "160", "0", "7", "https://example.com/q4"]
+    readonly property var languages: { "CHINESE (Simp)": "025044", "ENGLISH": "031000", "RUSSIAN": "096000" }
+
+    function builtIn() {
+        var strings = ["Arial"]
+        for (var index = 1; index <= 116; ++index)
+            strings.push("en" + index)
+        return strings
+    }
+
+    function withEntry(list, index, value) {
+        var copy = list.slice()
+        copy[index] = value
+        return copy
+    }
+
+    Component {
+        id: panelComponent
+        Page_Globalsetting {
+            builtInStrings: testCase.builtIn()
+            stringList: testCase.builtIn()
+        }
+    }
+    Component { id: spyComponent; SignalSpy {} }
+
+    function init() {
+        failOnWarning(/.?/)
+        ui_View.clear()
+    }
+
+    function makePanel() {
+        return createTemporaryObject(panelComponent, testCase)
+    }
+
+    function spyOn(target, signalName) {
+        return createTemporaryObject(spyComponent, testCase, { target: target, signalName: signalName })
+    }
+
+    function answerShippedConfiguration(list) {
+        ui_View.setAnswer("loadApConfig", list)
+        ui_View.setAnswer("chkLanguages", languages)
+        ui_View.setAnswer("getGlobalStrings", function(code) { return ["DejaVu Sans", "ru1", "", "ru3"] })
+        ui_View.setAnswer("getIsSkinShow", true)
+    }
+
+    function test_brightnessAlpha_data() {
+        return [
+            { tag: "darkest", step: 0, alpha: 45 },
+            { tag: "one step", step: 1, alpha: 75 },
+            { tag: "brightest", step: 7, alpha: 255 },
+            { tag: "as text", step: "3", alpha: 135 },
+            { tag: "above the range", step: 9, alpha: 255 },
+            { tag: "below the range", step: -2, alpha: 45 }
+        ]
+    }
+
+    function test_brightnessAlpha(data) {
+        compare(makePanel().brightnessAlpha(data.step), data.alpha)
+    }
+
+    // Linear within each eighth of the strip.
+    function test_paletteColor_data() {
+        return [
+            { tag: "top", position: 0, rgb: [0, 0, 0] },
+            { tag: "half way to red", position: 0.0625, rgb: [128, 0, 0] },
+            { tag: "red", position: 0.125, rgb: [255, 0, 0] },
+            { tag: "orange", position: 0.1875, rgb: [255, 128, 0] },
+            { tag: "yellow", position: 0.25, rgb: [255, 255, 0] },
+            { tag: "green", position: 0.375, rgb: [0, 255, 0] },
+            { tag: "cyan", position: 0.5, rgb: [0, 255, 255] },
+            { tag: "blue", position: 0.625, rgb: [0, 0, 255] },
+            { tag: "magenta", position: 0.75, rgb: [255, 0, 255] },
+            { tag: "white", position: 0.875, rgb: [255, 255, 255] },
+            { tag: "grey on the way back", position: 0.9375, rgb: [128, 128, 128] },
+            { tag: "bottom", position: 1, rgb: [0, 0, 0] },
+            { tag: "above the strip", position: -0.3, rgb: [0, 0, 0] },
+            { tag: "below the strip", position: 1.4, rgb: [0, 0, 0] }
+        ]
+    }
+
+    function test_paletteColor(data) {
+        var panel = makePanel()
+        compare(panel.paletteColor(data.position), data.rgb)
+    }
+
+    function test_paletteMarkerFindsTheColour() {
+        var panel = makePanel()
+        compare(panel.palettePosition([255, 0, 0], 112), 0.125)
+        compare(panel.palettePosition([0, 255, 255], 112), 0.5)
+    }
+
+    // Only a list of exactly the length the page writes is used.
+    function test_usableConfiguration_data() {
+        return [
+            { tag: "none", list: [], isUsable: false },
+            { tag: "one short", list: shippedList.slice(0, 31), isUsable: false },
+            { tag: "complete", list: shippedList, isUsable: true },
+            { tag: "one too many", list: shippedList.concat(["x"]), isUsable: false },
+            { tag: "missing", list: undefined, isUsable: false }
+        ]
+    }
+
+    function test_usableConfiguration(data) {
+        compare(makePanel().isUsableConfiguration(data.list), data.isUsable)
+    }
+
+    function test_stateFromList_data() {
+        return [
+            { tag: "shipped", index: 0, value: "1", key: "skinNo", expected: 1 },
+            { tag: "skin 2", index: 1, value: "2", key: "skinNo", expected: 2 },
+            { tag: "skin beyond the installed ones", index: 1, value: "9", key: "skinNo", expected: 2 },
+            { tag: "skin unreadable", index: 1, value: "blue", key: "skinNo", expected: 1 },
+            { tag: "sound off", index: 2, value: "1", key: "isSoundOn", expected: false },
+            { tag: "sound on", index: 2, value: "0", key: "isSoundOn", expected: true },
+            { tag: "animation off", index: 3, value: "1", key: "isAnimationOn", expected: false },
+            { tag: "text false is false", index: 5, value: "false", key: "isCustomBackground", expected: false },
+            { tag: "text true is true", index: 5, value: "true", key: "isCustomBackground", expected: true },
+            { tag: "larger text", index: 7, value: "1", key: "textSizeIndex", expected: 1 },
+            { tag: "brightness beyond 7", index: 30, value: "12", key: "brightnessStep", expected: 7 },
+            { tag: "preset beyond 6", index: 29, value: "8", key: "presetIndex", expected: 6 }
+        ]
+    }
+
+    function test_stateFromList(data) {
+        var state = makePanel().stateFromList(withEntry(shippedList, data.index, data.value))
+        compare(state[data.key], data.expected)
+    }
+
+    function test_colourChannelsAreClamped() {
+        var state = makePanel().stateFromList(withEntry(withEntry(shippedList, 8, "300"), 9, "-4"))
+        compare(state.presets[0], [255, 0, 255])
+        compare(state.presets[6], [160, 190, 160])
+    }
+
+    function test_pictureUrl_data() {
+        return [
+            { tag: "plain path", stored: "file:/home/me/bg.png", url: "file:///home/me/bg.png" },
+            { tag: "blank and hash", stored: "file:/home/me/a b#1.png", url: "file:///home/me/a%20b%231.png" },
+            { tag: "none", stored: "", url: "" },
+            { tag: "prefix only", stored: "file:", url: "" },
+            { tag: "not a file", stored: "https://example.com/x.png", url: "" }
+        ]
+    }
+
+    function test_pictureUrl(data) {
+        compare(makePanel().pictureUrl(data.stored), data.url)
+    }
+
+    function test_missingStringsComeFromTheBuiltInList() {
+        compare(makePanel().mergedStrings(["Font", "a", "", null], ["Arial", "A", "B", "C", "D"]),
+                ["Font", "a", "B", "C", "D"])
+    }
+
+    // Skin, sound switch, animation, languages with the strings, then the
+    // skin selector: the order the mouse pages rely on.
+    function test_startUpReads() {
+        var panel = makePanel()
+        var skin = spyOn(panel, "skinChosen")
+        var language = spyOn(panel, "languageChosen")
+        answerShippedConfiguration(withEntry(shippedList, 1, "2"))
+        verify(panel.initUI())
+        compare(ui_View.callNames(), ["loadApConfig", "setEnableAudio", "chkLanguages", "getGlobalStrings", "getIsSkinShow"])
+        compare(ui_View.argumentsOf("setEnableAudio"), [[false]])
+        compare(ui_View.argumentsOf("getGlobalStrings"), [["031000"]])
+        compare(skin.signalArguments[0][0], 2)
+        compare(panel.languageNames, ["CHINESE (Simp)", "ENGLISH", "RUSSIAN"])
+        compare(panel.languageIndex, 1)
+        compare(language.signalArguments[0][1], "031000")
+        compare(language.signalArguments[0][0][1], "ru1")
+        compare(language.signalArguments[0][0][2], "en2")
+        verify(panel.isSkinSelectorShown)
+    }
+
+    // Empty, short or long lists leave the built-in values and no language.
+    function test_startUpWithoutAUsableConfiguration_data() {
+        return [{ tag: "empty", list: [] }, { tag: "short", list: shippedList.slice(0, 30) },
+                { tag: "long", list: shippedList.concat(["1", "2"]) }]
+    }
+
+    function test_startUpWithoutAUsableConfiguration(data) {
+        var panel = makePanel()
+        var language = spyOn(panel, "languageChosen")
+        answerShippedConfiguration(data.list)
+        verify(!panel.initUI())
+        compare(ui_View.callNames(), ["loadApConfig", "getIsSkinShow"])
+        compare(panel.skinNo, 1)
+        compare(panel.isAnimationOn, true)
+        compare(panel.languageNames, [])
+        compare(language.signalArguments[0][1], "")
+        compare(language.signalArguments[0][0][1], "en1")
+    }
+
+    function test_languageOutsideTheListKeepsTheBuiltInStrings() {
+        var panel = makePanel()
+        answerShippedConfiguration(withEntry(shippedList, 4, "7"))
+        panel.initUI()
+        compare(ui_View.callNames().indexOf("getGlobalStrings"), -1)
+        compare(panel.languageIndex, -1)
+    }
+
+    // What apply stores is what start-up read, as numbers, bools and texts.
+    function test_applyStoresTheWholeList() {
+        var panel = makePanel()
+        answerShippedConfiguration(shippedList)
+        panel.initUI()
+        ui_View.clear()
+        mouseClick(findChild(panel, "applyButton"))
+        compare(ui_View.callNames(), ["playMedia_Index", "saveApConfig"])
+        var stored = ui_View.argumentsOf("saveApConfig")[0][0]
+        compare(stored.length, 32)
+        for (var index = 0; index < 32; ++index)
+            compare(String(stored[index]), shippedList[index], "entry " + index)
+        compare(typeof stored[5], "boolean")
+        compare(typeof stored[1], "number")
+    }
+
+    function test_controlsChangeTheStoredList() {
+        var panel = makePanel()
+        answerShippedConfiguration(shippedList)
+        panel.initUI()
+        mouseClick(findChild(panel, "skinButton2"))
+        mouseClick(findChild(panel, "animationOffButton"))
+        mouseClick(findChild(panel, "textSizeLargerButton"))
+        mouseClick(findChild(panel, "presetSwatch3"))
+        var palette = findChild(panel, "colorPalette")
+        mouseClick(palette, 10, palette.height * 0.625)
+        var slider = findChild(panel, "brightnessSlider")
+        mouseClick(slider, slider.width * 0.3, 7)
+        var list = panel.configurationList()
+        compare(list[1], 2)
+        compare(list[3], 1)
+        compare(list[7], 1)
+        compare([list[17], list[18], list[19]], [0, 0, 255])
+        compare(list[29], 3)
+        compare(list[30], 2)
+        compare(panel.chosenTextColor, Qt.rgba(0, 0, 1, 105 / 255))
+    }
+
+    // Sound off while the file is replaced; everything read again; then
+    // the background if the restored file wants sound.
+    function test_reset() {
+        var panel = makePanel()
+        answerShippedConfiguration(shippedList)
+        mouseClick(findChild(panel, "resetButton"))
+        compare(ui_View.callNames(), ["playMedia_Index", "setEnableAudio", "clearAllMedia", "resetApconfig",
+                                      "loadApConfig", "setEnableAudio", "chkLanguages", "getGlobalStrings",
+                                      "getIsSkinShow", "playMedia_Index"])
+        compare(ui_View.argumentsOf("setEnableAudio"), [[false], [false]])
+        compare(ui_View.argumentsOf("playMedia_Index"), [[4], [0]])
+    }
+
+    // No factory configuration: the panel shows its built-in values, sound
+    // on among them, so the switch goes back on with them.
+    function test_resetWithoutAFactoryConfiguration() {
+        var panel = makePanel()
+        answerShippedConfiguration(shippedList)
+        panel.initUI()
+        compare(panel.isSoundOn, false)
+        ui_View.clear()
+        answerShippedConfiguration([])
+        panel.reset()
+        compare(ui_View.callNames(), ["setEnableAudio", "clearAllMedia", "resetApconfig", "loadApConfig",
+                                      "getIsSkinShow", "setEnableAudio", "playMedia_Index"])
+        compare(ui_View.argumentsOf("setEnableAudio"), [[false], [true]])
+        compare(panel.isSoundOn, true)
+    }
+
+    function test_soundSwitch_data() {
+        return [
+            { tag: "on", wasOn: false, button: "soundOnButton",
+              calls: ["playMedia_Index", "setEnableAudio", "playMedia_Index"], arguments: [[4], [true], [0]] },
+            { tag: "off", wasOn: true, button: "soundOffButton",
+              calls: ["playMedia_Index", "setEnableAudio", "clearAllMedia"], arguments: [[4], [false], []] },
+            { tag: "on again", wasOn: true, button: "soundOnButton", calls: ["playMedia_Index"], arguments: [[4]] }
+        ]
+    }
+
+    function test_soundSwitch(data) {
+        var panel = makePanel()
+        panel.isSoundOn = data.wasOn
+        mouseClick(findChild(panel, data.button))
+        compare(ui_View.callNames(), data.calls)
+        var calls = ui_View.calls
+        for (var index = 0; index < calls.length; ++index)
+            compare(calls[index].args, data.arguments[index])
+    }
+
+    function test_customBackground_data() {
+        return [
+            { tag: "chosen", path: "/home/me/a b.png", isCustom: true, source: "file:///home/me/a%20b.png" },
+            { tag: "cancelled or unreadable", path: "", isCustom: false, source: "" }
+        ]
+    }
+
+    function test_customBackground(data) {
+        var panel = makePanel()
+        var background = spyOn(panel, "backgroundChosen")
+        ui_View.setAnswer("getCustomFilePath", data.path)
+        mouseClick(findChild(panel, "browseButton"))
+        compare(panel.isCustomBackground, data.isCustom)
+        compare(background.signalArguments[0][0], data.isCustom)
+        compare(background.signalArguments[0][1], data.source)
+        compare(panel.configurationList()[6], data.path === "" ? "" : "file:" + data.path)
+    }
+}
