@@ -189,7 +189,11 @@ int EmulatedHidDevice::sendFeatureReport(HidHandle* handle, const uint8_t* data,
     uint8_t block[8];
     std::memcpy(block, data + 1, sizeof block);
     if (isScrambling) report_codec::unscramble(block, code);
-    carryOutCommand(block);
+    // A block with a wrong checksum is echoed but not carried out.
+    if (!beginAnswer(block) || carryOutSharedCommand(block))
+        sealAnswerAndPostReady();
+    else
+        carryOutCommand(block);
     return static_cast<int>(length);
 }
 
@@ -269,6 +273,33 @@ bool EmulatedHidDevice::beginAnswer(const uint8_t* block) {
         if (isEchoWrong) answer[2] = static_cast<uint8_t>(answer[2] ^ 0xFF);
     }
     return true;
+}
+
+bool EmulatedHidDevice::carryOutSharedCommand(const uint8_t* block) {
+    const uint8_t parameter = block[1];  // request byte 2
+    SharedState shared = sharedState();
+    switch (block[0]) {
+        case 0x00:  // the handshake, answered by beginAnswer
+            return true;
+        case 0x01:
+            *shared.reportRate = parameter;
+            return true;
+        case 0x02:
+            *shared.profile = parameter;
+            return true;
+        case 0x80:
+            answer[2] = shared.firmwareMajor;
+            answer[3] = shared.firmwareMinor;
+            return true;
+        case 0x81:
+            answer[2] = *shared.reportRate;
+            return true;
+        case 0x82:
+            answer[2] = *shared.profile;
+            return true;
+        default:
+            return false;
+    }
 }
 
 void EmulatedHidDevice::sealAnswerAndPostReady() {

@@ -97,9 +97,20 @@ public:
     int readTimeout(HidHandle* handle, uint8_t* data, size_t length, int milliseconds) override;
 
 protected:
-    // The firmware. block: the command block after unscrambling, code first,
-    // checksum last. It fills answer, expects a data phase by setting
-    // pendingLength, and posts the ready notification.
+    // What both devices keep and answer alike: 0x01/0x81 the report rate,
+    // 0x02/0x82 the profile, 0x80 the firmware version.
+    struct SharedState {
+        uint8_t* reportRate;
+        uint8_t* profile;
+        uint8_t firmwareMajor;
+        uint8_t firmwareMinor;
+    };
+    virtual SharedState sharedState() = 0;
+
+    // The firmware, for every command but the handshake and the shared ones.
+    // block: the command block after unscrambling, code first, checksum
+    // last. It fills answer, expects a data phase by setting pendingLength,
+    // and posts the ready notification.
     virtual void carryOutCommand(const uint8_t* block) = 0;
     // Called once pendingData holds pendingLength bytes; clears both and
     // posts the ready notification.
@@ -107,11 +118,7 @@ protected:
 
     // For the firmware: the answer's checksum and scrambling, then ready.
     void sealAnswerAndPostReady();
-    // Starts the answer to a command block: clears it and any data phase,
-    // echoes the code, and answers the handshake (0x00) by echoing its four
-    // challenge bytes. False when the block's checksum does not match: such
-    // a block is echoed but not carried out.
-    bool beginAnswer(const uint8_t* block);
+
     // Replaces the pending input reports by data cut into data reports.
     void queueInput(const std::vector<uint8_t>& data);
     void postReady();
@@ -131,6 +138,13 @@ private:
         std::vector<uint8_t> bytes;
     };
 
+    // Starts the answer to a command block: clears it and any data phase,
+    // echoes the code, and answers the handshake (0x00) by echoing its four
+    // challenge bytes. False when the block's checksum does not match: such
+    // a block is echoed but not carried out.
+    bool beginAnswer(const uint8_t* block);
+    // True when the block was the handshake or a shared command, answered.
+    bool carryOutSharedCommand(const uint8_t* block);
     bool isHandleUsable(HidHandle* handle) const;
     bool countReceivedReport();  // false when the write must fail
     void waitWhileWritesStalled(std::unique_lock<std::mutex>& lock);

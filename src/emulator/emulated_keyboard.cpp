@@ -68,23 +68,15 @@ int EmulatedKeyboard::recoveryCount() const {
     return recoveries;
 }
 
+EmulatedHidDevice::SharedState EmulatedKeyboard::sharedState() {
+    return {&model.reportRate, &model.profile, model.firmwareMajor, model.firmwareMinor};
+}
+
 // block: the command block after unscrambling, code first, checksum last.
 void EmulatedKeyboard::carryOutCommand(const uint8_t* block) {
     const uint8_t commandCode = block[0];
     const uint8_t* parameter = block + 1;  // parameter[0] is request byte 2
-    // A block with a wrong checksum is echoed but not carried out; the
-    // handshake is answered by beginAnswer itself.
-    if (!beginAnswer(block) || commandCode == 0x00) {
-        sealAnswerAndPostReady();
-        return;
-    }
     switch (commandCode) {
-        case 0x01:
-            model.reportRate = parameter[0];
-            break;
-        case 0x02:
-            model.profile = parameter[0];
-            break;
         case 0x03:
             std::copy_n(parameter, 4, model.options.begin());
             break;
@@ -120,16 +112,6 @@ void EmulatedKeyboard::carryOutCommand(const uint8_t* block) {
             break;
         case 0x14:
             std::copy_n(parameter + 2, 3, model.colours[parameter[1]].begin());
-            break;
-        case 0x80:
-            answer[2] = model.firmwareMajor;
-            answer[3] = model.firmwareMinor;
-            break;
-        case 0x81:
-            answer[2] = model.reportRate;
-            break;
-        case 0x82:
-            answer[2] = model.profile;
             break;
         case 0x83:
             std::copy(model.options.begin(), model.options.end(), answer.begin() + 2);

@@ -82,6 +82,7 @@ public:
     static const std::string kEventPath;
 
 private:
+    SharedState sharedState() override;
     void carryOutCommand(const uint8_t* block) override;
     void applyDataPhase() override;
     // The data phase a set command announces: byte 4 counts 64-byte reports,

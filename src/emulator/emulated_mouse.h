@@ -64,6 +64,7 @@ public:
 
 private:
     // The firmware (emulated_mouse_firmware.cpp).
+    SharedState sharedState() override;
     void carryOutCommand(const uint8_t* block) override;
     void applyDataPhase() override;
 

@@ -18,23 +18,15 @@ std::vector<uint8_t> bytesOf(const std::array<uint8_t, N>& source, size_t count 
 
 }  // namespace
 
+EmulatedHidDevice::SharedState EmulatedMouse::sharedState() {
+    return {&model.reportRate, &model.profile, model.firmwareMajor, model.firmwareMinor};
+}
+
 // block: the command block after unscrambling, code first, checksum last.
 void EmulatedMouse::carryOutCommand(const uint8_t* block) {
     const uint8_t commandCode = block[0];
     const uint8_t* parameter = block + 1;  // parameter[0] is request byte 2
-    // A block with a wrong checksum is echoed but not carried out; the
-    // handshake is answered by beginAnswer itself.
-    if (!beginAnswer(block) || commandCode == 0x00) {
-        sealAnswerAndPostReady();
-        return;
-    }
     switch (commandCode) {
-        case 0x01:
-            model.reportRate = parameter[0];
-            break;
-        case 0x02:
-            model.profile = parameter[0];
-            break;
         case 0x03:
             // The sensor type is the hardware's own; the rest is taken.
             model.reportRate = parameter[1];
@@ -59,16 +51,6 @@ void EmulatedMouse::carryOutCommand(const uint8_t* block) {
             pendingCode = commandCode;
             pendingParameter = parameter[0];
             pendingLength = std::min<size_t>(parameter[1], kLargestDataPhase);
-            break;
-        case 0x80:
-            answer[2] = model.firmwareMajor;
-            answer[3] = model.firmwareMinor;
-            break;
-        case 0x81:
-            answer[2] = model.reportRate;
-            break;
-        case 0x82:
-            answer[2] = model.profile;
             break;
         case 0x83:
             answer[2] = model.sensorType;
