@@ -15,7 +15,8 @@
 #include "ui/keyboard_wrappers.h"
 #include "ui/sound_board.h"
 
-myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent) {
+myQQuickView::myQQuickView(QWidget* parent)
+    : QQuickWidget(parent), rootScene([this] { return rootObject(); }) {
     // The scene is translucent over the frameless window.
     setAttribute(Qt::WA_AlwaysStackOnTop);
     setClearColor(Qt::transparent);
@@ -51,34 +52,12 @@ const QStringList& myQQuickView::messageStrings() const {
     return languageFiles->msgStrings();
 }
 
-void myQQuickView::callRoot(const char* function, Qt::ConnectionType type,
-                            QList<QVariant> arguments) {
-    QObject* root = rootObject();
-    if (!root) return;
-    switch (arguments.size()) {
-        case 0:
-            QMetaObject::invokeMethod(root, function, type);
-            break;
-        case 2:
-            QMetaObject::invokeMethod(root, function, type, Q_ARG(QVariant, arguments[0]),
-                                      Q_ARG(QVariant, arguments[1]));
-            break;
-        case 4:
-            QMetaObject::invokeMethod(root, function, type, Q_ARG(QVariant, arguments[0]),
-                                      Q_ARG(QVariant, arguments[1]), Q_ARG(QVariant, arguments[2]),
-                                      Q_ARG(QVariant, arguments[3]));
-            break;
-        default:
-            break;
-    }
-}
-
 void myQQuickView::detectKeyboard(bool isDown, int usbCode) {
-    callRoot("detectKeyboard", Qt::QueuedConnection, {isDown, usbCode});
+    rootScene.detectKeyboard(isDown, usbCode);
 }
 
 void myQQuickView::detectMouse(bool isDown, uint buttonCode, uint x, uint y) {
-    callRoot("detectMouse", Qt::QueuedConnection, {isDown, buttonCode, x, y});
+    rootScene.detectMouse(isDown, buttonCode, x, y);
 }
 
 // The keyboard keeps five user pictures; a keyboard that was just found
@@ -96,11 +75,11 @@ void myQQuickView::syncFW() {
 }
 
 void myQQuickView::initUI() {
-    callRoot("initUI", Qt::QueuedConnection);
+    rootScene.initUI();
 }
 
 void myQQuickView::runUI() {
-    callRoot("run", Qt::QueuedConnection);
+    rootScene.run();
 }
 
 void myQQuickView::setEnableAudio(bool isEnable) {

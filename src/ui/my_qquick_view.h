@@ -5,6 +5,8 @@
 #include <QVariant>
 #include <memory>
 
+#include "ui/root_scene.h"
+
 class ApplicationConfig;
 class Hid_Thread;
 class KeyboardWrappers;
@@ -41,6 +43,8 @@ public:
     void detectMouse(bool isDown, uint buttonCode, uint x, uint y);
 
     SoundBoard& sounds() { return *soundBoard; }
+    // The root item's functions the back end calls.
+    RootScene& root() { return rootScene; }
     ProfileStore& profiles() { return *profileStore; }
     QSettings* currentProfileSettings() const;
     const QStringList& messageStrings() const;
@@ -135,7 +139,7 @@ public slots:
     QVariantList ui_93H_GetMacroKey(uchar macroId);                                        // 82
 
 private:
-    void callRoot(const char* function, Qt::ConnectionType type, QList<QVariant> arguments = {});
+    RootScene rootScene;
 
     std::unique_ptr<SoundBoard> soundBoard;
     std::unique_ptr<ApplicationConfig> applicationConfig;

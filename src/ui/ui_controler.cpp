@@ -50,9 +50,7 @@ void Ui_Controler::onYChanged(int y) {
 }
 
 void Ui_Controler::setBusy(int busyTime) {
-    if (!view || !view->rootObject()) return;
-    QMetaObject::invokeMethod(view->rootObject(), "setProtectUI", Qt::DirectConnection,
-                              Q_ARG(QVariant, QVariant(busyTime)));
+    if (view) view->root().setProtectUI(busyTime);
 }
 
 void Ui_Controler::setBusy() {

@@ -8,6 +8,8 @@
 #include "app/startup.h"
 #include "app/widget.h"
 #include "emulator/emulated_mouse.h"
+#include "guarded_test_case.h"
+#include "scene_driver.h"
 #include "settings_folder.h"
 #include "test_doubles.h"
 #include "ui/my_qquick_view.h"
@@ -35,26 +37,22 @@ int handshakesSeen(const EmulatedMouse& mouse) {
 }
 
 // A working folder with the configuration the shell reads at start-up.
+// A copy of the built modules folder (the pictures the scene loads) as the
+// working directory, with a configuration of the test's own.
 struct ShellFolder {
     ShellFolder(const QByteArray& extraConfig = QByteArray()) {
-        previous = QDir::currentPath();
-        writeFile(folder.filePath("modules/setting/apConfig.bin"),
+        writeFile(folder.path("modules/setting/apConfig.bin"),
                   "[common]\nname=Q4 Test Title\nproduct_name=Q4 Keyboard, Q4 Gaming Mouse\n" +
                       extraConfig);
-        QDir::setCurrent(folder.path());
         resetLinkState();
     }
-    ~ShellFolder() {
-        QDir::setCurrent(previous);
-        resetLinkState();
-    }
-    QTemporaryDir folder;
-    QString previous;
+    ~ShellFolder() { resetLinkState(); }
+    ProgramFolder folder;
 };
 
 }  // namespace
 
-class Shell : public QObject {
+class Shell : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

@@ -5,6 +5,7 @@
 #include <QMetaMethod>
 #include <QtTest>
 
+#include "guarded_test_case.h"
 #include "ui/my_qquick_view.h"
 
 namespace {
@@ -102,7 +103,7 @@ const Slot kSlots[] = {
 
 }  // namespace
 
-class ViewSlots : public QObject {
+class ViewSlots : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

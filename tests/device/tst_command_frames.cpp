@@ -9,6 +9,7 @@
 
 #include "device/device_table.h"
 #include "device/report_codec.h"
+#include "guarded_test_case.h"
 #include "link_fixture.h"
 
 namespace {
@@ -156,7 +157,7 @@ struct KeyboardFixture {
 
 }  // namespace
 
-class CommandFrames : public QObject {
+class CommandFrames : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

@@ -10,6 +10,7 @@
 #include "debug_capture.h"
 #include "device/device_table.h"
 #include "device/hid_transport.h"
+#include "guarded_test_case.h"
 #include "link_fixture.h"
 #include "mouse/mouse_settings.h"
 
@@ -73,7 +74,7 @@ public:
 
 }  // namespace
 
-class CommandOrder : public QObject {
+class CommandOrder : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

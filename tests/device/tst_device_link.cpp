@@ -6,6 +6,7 @@
 
 #include "debug_capture.h"
 #include "device/device_table.h"
+#include "guarded_test_case.h"
 #include "link_fixture.h"
 #include "settings_folder.h"
 
@@ -32,7 +33,7 @@ using Direction = EmulatedMouse::Report::Direction;
 
 }  // namespace
 
-class DeviceLink : public QObject {
+class DeviceLink : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

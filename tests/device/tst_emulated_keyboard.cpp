@@ -6,11 +6,12 @@
 
 #include "device/device_table.h"
 #include "emulator/emulated_devices.h"
+#include "guarded_test_case.h"
 #include "link_fixture.h"
 #include "settings_folder.h"
 #include "test_doubles.h"
 
-class EmulatedKeyboardTest : public QObject {
+class EmulatedKeyboardTest : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

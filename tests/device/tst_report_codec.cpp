@@ -5,9 +5,10 @@
 
 #include "device/device_table.h"
 #include "device/report_codec.h"
+#include "guarded_test_case.h"
 #include "settings_folder.h"
 
-class ReportCodec : public QObject {
+class ReportCodec : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

@@ -14,6 +14,7 @@
 #include "app/widget.h"
 #include "device/link_state.h"
 #include "emulator/emulated_mouse.h"
+#include "guarded_test_case.h"
 #include "scene_driver.h"
 #include "settings/profile_store.h"
 #include "settings_folder.h"
@@ -135,11 +136,14 @@ QStringList configurationSection(const QString& path) {
 
 }  // namespace
 
-class Journeys : public QObject {
+class Journeys : public GuardedTestCase {
     Q_OBJECT
 
 private slots:
-    void init() { QTest::failOnWarning(kAnyWarningButTheMachines); }
+    void init() {
+        GuardedTestCase::init();
+        QTest::failOnWarning(kAnyWarningButTheMachines);
+    }
 
     // The shipped configuration turns sound off: the start-up sound and the
     // background never start. With sound on, the start-up sound plays once.

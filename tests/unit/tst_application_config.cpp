@@ -3,15 +3,19 @@
 
 #include <QtTest>
 
+#include "guarded_test_case.h"
 #include "settings/application_config.h"
 #include "settings_folder.h"
 #include "test_doubles.h"
 
-class TestApplicationConfig : public QObject {
+class TestApplicationConfig : public GuardedTestCase {
     Q_OBJECT
 
 private slots:
-    void init() { folder.renew(); }
+    void init() {
+        GuardedTestCase::init();
+        folder.renew();
+    }
 
     void listRoundTrip() {
         // Booleans, a text with a comma and numbers, as the page hands them over.

@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <QtTest>
 
+#include "guarded_test_case.h"
 #include "input/key_capture.h"
 
 namespace {
@@ -31,7 +32,7 @@ constexpr quint32 kEvdevA = 30, kEvdevB = 48;
 
 }  // namespace
 
-class KeyCaptureTest : public QObject {
+class KeyCaptureTest : public GuardedTestCase {
     Q_OBJECT
 
     QWindow window;
@@ -58,6 +59,7 @@ class KeyCaptureTest : public QObject {
 
 private slots:
     void init() {
+        GuardedTestCase::init();
         reported.clear();
         capture = std::make_unique<KeyCapture>(false);
         capture->setKeyboardCallback(recordKey, nullptr);

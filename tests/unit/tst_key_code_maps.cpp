@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include "guarded_test_case.h"
 #include "input/key_code_maps.h"
 
 namespace {
@@ -16,7 +17,7 @@ QString reportOf(std::optional<uchar> usage, bool isDown) {
 
 }  // namespace
 
-class KeyCodeMapsTest : public QObject {
+class KeyCodeMapsTest : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

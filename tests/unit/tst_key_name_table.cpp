@@ -5,9 +5,10 @@
 #include <QSet>
 #include <QtTest>
 
+#include "guarded_test_case.h"
 #include "keys/key_name_table.h"
 
-class KeyNameTableTest : public QObject {
+class KeyNameTableTest : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

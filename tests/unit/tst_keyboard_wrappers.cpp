@@ -8,6 +8,7 @@
 
 #include "device/device_table.h"
 #include "emulator/emulated_devices.h"
+#include "guarded_test_case.h"
 #include "link_fixture.h"
 #include "settings/profile_store.h"
 #include "test_doubles.h"
@@ -62,7 +63,7 @@ struct Bench : DevicesFixture {
 
 }  // namespace
 
-class KeyboardWrappersTest : public QObject {
+class KeyboardWrappersTest : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

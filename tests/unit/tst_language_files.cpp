@@ -4,14 +4,18 @@
 #include <QDir>
 #include <QtTest>
 
+#include "guarded_test_case.h"
 #include "settings/language_files.h"
 #include "settings_folder.h"
 
-class TestLanguageFiles : public QObject {
+class TestLanguageFiles : public GuardedTestCase {
     Q_OBJECT
 
 private slots:
-    void init() { folder.renew(); }
+    void init() {
+        GuardedTestCase::init();
+        folder.renew();
+    }
 
     void listing() {
         QVERIFY(LanguageFiles(folder.path("absent")).chkLanguages().isEmpty());

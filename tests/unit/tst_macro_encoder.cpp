@@ -4,6 +4,7 @@
 
 #include <QtTest>
 
+#include "guarded_test_case.h"
 #include "keys/macro_encoder.h"
 #include "test_doubles.h"
 
@@ -28,7 +29,7 @@ void row(const char* tag, int deviceType, const QStringList& lines, const char* 
 
 }  // namespace
 
-class MacroEncoderTest : public QObject {
+class MacroEncoderTest : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

@@ -10,6 +10,7 @@
 
 #include "device/device_table.h"
 #include "emulator/emulated_devices.h"
+#include "guarded_test_case.h"
 #include "keys/macro_encoder.h"
 #include "link_fixture.h"
 #include "settings/macro_library.h"
@@ -88,7 +89,7 @@ struct Sending {
 
 }  // namespace
 
-class MacroLibraryTest : public QObject {
+class MacroLibraryTest : public GuardedTestCase {
     Q_OBJECT
 
     std::optional<QTemporaryDir> root;
@@ -99,6 +100,7 @@ class MacroLibraryTest : public QObject {
 
 private slots:
     void init() {
+        GuardedTestCase::init();
         prompt.emplace();  // the old one goes first: the prompt in use is the last made
         root.emplace();
         folder = root->filePath("lib/macro");

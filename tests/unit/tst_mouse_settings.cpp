@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QtTest>
 
+#include "guarded_test_case.h"
 #include "link_fixture.h"
 #include "mouse/mouse_settings.h"
 #include "settings_folder.h"
@@ -45,7 +46,7 @@ struct Bench {
 
 }  // namespace
 
-class TestMouseSettings : public QObject {
+class TestMouseSettings : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

@@ -12,6 +12,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "guarded_test_case.h"
 #include "keys/key_name_table.h"
 #include "recording_view.h"
 #include "scene_driver.h"
@@ -34,11 +35,14 @@ QVariant jsProperty(QObject* object, const char* name) {
 
 }  // namespace
 
-class PageData : public QObject {
+class PageData : public GuardedTestCase {
     Q_OBJECT
 
 private slots:
-    void init() { QTest::failOnWarning(QRegularExpression(".?")); }
+    void init() {
+        GuardedTestCase::init();
+        QTest::failOnWarning(QRegularExpression(".?"));
+    }
 
     // Every picture of the table in both skins, at its size, the lit one
     // different from the idle one, and no picture the table does not know.

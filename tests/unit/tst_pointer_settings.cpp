@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "guarded_test_case.h"
 #include "mouse/mouse_settings.h"
 #include "mouse/pointer_settings.h"
 
@@ -64,7 +65,7 @@ struct PrivateXServer {
 
 }  // namespace
 
-class TestPointerSettings : public QObject {
+class TestPointerSettings : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

@@ -4,6 +4,7 @@
 #include <QSettings>
 #include <QtTest>
 
+#include "guarded_test_case.h"
 #include "link_fixture.h"
 #include "settings/profile_store.h"
 #include "settings_folder.h"
@@ -26,11 +27,12 @@ const QByteArray kDefaults =
 
 }  // namespace
 
-class TestProfileStore : public QObject {
+class TestProfileStore : public GuardedTestCase {
     Q_OBJECT
 
 private slots:
     void init() {
+        GuardedTestCase::init();
         folder.renew();
         for (int number = 1; number <= ProfileStore::kProfileCount; ++number)
             folder.write(QStringLiteral("p%1.bin").arg(number), profileText(number));

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "device/device_table.h"
+#include "guarded_test_case.h"
 #include "settings/language_files.h"
 #include "settings_folder.h"
 
@@ -111,7 +112,7 @@ void checkLanguage(Checker& language) {
 
 }  // namespace
 
-class TestShippedData : public QObject {
+class TestShippedData : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

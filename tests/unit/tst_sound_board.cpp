@@ -5,6 +5,7 @@
 #include <QMediaPlayer>
 #include <QtTest>
 
+#include "guarded_test_case.h"
 #include "ui/sound_board.h"
 
 namespace {
@@ -37,7 +38,7 @@ const QStringList kClearAll = {"0 clear", "1 clear", "2 clear", "3 clear", "4 cl
 
 }  // namespace
 
-class SoundBoardTest : public QObject {
+class SoundBoardTest : public GuardedTestCase {
     Q_OBJECT
 
 private slots:
