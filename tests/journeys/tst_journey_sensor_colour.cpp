@@ -321,8 +321,8 @@ private slots:
         QVERIFY(program.click("functionButton2"));
         QVERIFY(program.click("effectList"));
         QVERIFY(program.click("effectList_row9"));
-        QVERIFY(program.click("brightnessSlider", Qt::LeftButton, QPointF(0.2, 0.5)));
-        QVERIFY(program.click("speedSlider", Qt::LeftButton, QPointF(0.99, 0.5)));
+        QVERIFY(program.click("ledBrightnessSlider", Qt::LeftButton, QPointF(0.2, 0.5)));
+        QVERIFY(program.click("ledSpeedSlider", Qt::LeftButton, QPointF(0.99, 0.5)));
         QVERIFY(program.click("paletteGroup_2"));
         QVERIFY(program.click("paletteStrip", Qt::LeftButton, QPointF(0.5, 0.5)));
         QVERIFY(program.click("colorButtons_apply"));

@@ -151,8 +151,8 @@ TestCase {
     function test_controlsPerEffect(data) {
         var page = readPage(data.configs, palette)
         compare(findChild(page, "effectList").enabled, data.isEffectShown)
-        compare(findChild(page, "brightnessSlider").enabled, data.isBrightness)
-        compare(findChild(page, "speedSlider").enabled, data.isSpeed)
+        compare(findChild(page, "ledBrightnessSlider").enabled, data.isBrightness)
+        compare(findChild(page, "ledSpeedSlider").enabled, data.isSpeed)
         compare(findChild(page, "paletteGroup").enabled, data.isPalette)
         compare(findChild(page, "paletteStrip").enabled, data.isPalette)
     }
@@ -163,9 +163,9 @@ TestCase {
         var page = readPage([0, 7, 0], palette)
         mouseClick(findChild(page, "effectList"))
         mouseClick(findChild(page, "effectList_row8"))
-        var slider = findChild(page, "speedSlider")
+        var slider = findChild(page, "ledSpeedSlider")
         mouseClick(slider, slider.width * 0.99, 7)
-        slider = findChild(page, "brightnessSlider")
+        slider = findChild(page, "ledBrightnessSlider")
         mouseClick(slider, 2, 7)
         mouseClick(findChild(page, "paletteGroup_1"))
         var strip = findChild(page, "paletteStrip")
@@ -216,7 +216,7 @@ TestCase {
     // controls follow even after the user moved them.
     function test_refreshAfterTheUserMovedTheControls() {
         var page = readPage([4, 2, 1], palette)
-        var slider = findChild(page, "brightnessSlider")
+        var slider = findChild(page, "ledBrightnessSlider")
         mouseClick(slider, slider.width * 0.99, 7)
         compare(page.brightnessIndex, 7)
         ui_View.setAnswer("ui_8DH_GetRGBLedEffect", [4, 3, 1])

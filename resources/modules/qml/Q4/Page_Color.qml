@@ -227,7 +227,7 @@ Item {
     }
 
     Slider {
-        objectName: "brightnessSlider"
+        objectName: "ledBrightnessSlider"
         x: 360
         y: 188
         enabled: root.isBrightnessEnabled
@@ -240,7 +240,7 @@ Item {
     }
 
     Slider {
-        objectName: "speedSlider"
+        objectName: "ledSpeedSlider"
         x: 360
         y: 240
         enabled: root.isSpeedEnabled
