@@ -7,72 +7,24 @@
 #include <QtTest>
 #include <map>
 
-#include "app/startup.h"
-#include "app/widget.h"
-#include "device/link_state.h"
 #include "emulator/emulated_mouse.h"
-#include "scene_driver.h"
-#include "test_doubles.h"
-#include "ui/my_qquick_view.h"
+#include "program_run.h"
 
 namespace {
 
-// The only warnings the program may log: a machine without a sound server
-// or a runtime folder.
-const QRegularExpression kAnyWarningButTheMachines(
-    "^(?!.*(PulseAudio|XDG_RUNTIME_DIR|Failed to connect)).*");
-
 // The mouse's DPI code of every value each sensor type offers.
-const std::map<int, uint8_t> kCodes[4] = {{{250, 0x01},
-                                           {500, 0x02},
-                                           {750, 0x03},
-                                           {1000, 0x04},
-                                           {1250, 0x05},
-                                           {1500, 0x06},
-                                           {1750, 0x07},
-                                           {2000, 0x08},
-                                           {2500, 0x45},
-                                           {3000, 0x46},
-                                           {3500, 0x47},
-                                           {4000, 0x48}},
-                                          {{500, 0x02},
-                                           {1000, 0x04},
-                                           {1750, 0x07},
-                                           {2000, 0x08},
-                                           {2500, 0x0A},
-                                           {3000, 0x0C},
-                                           {3500, 0x0E},
-                                           {4000, 0x48},
-                                           {5000, 0x4A},
-                                           {6000, 0x4C},
-                                           {7000, 0x4E}},
-                                          {{250, 0x02},
-                                           {500, 0x04},
-                                           {750, 0x06},
-                                           {1000, 0x08},
-                                           {1250, 0x0A},
-                                           {1500, 0x46},
-                                           {1750, 0x47},
-                                           {2000, 0x48},
-                                           {2500, 0x4A},
-                                           {2750, 0x4B}},
-                                          {{600, 0x05},
-                                           {800, 0x07},
-                                           {1000, 0x09},
-                                           {1200, 0x0B},
-                                           {1600, 0x0F},
-                                           {2000, 0x13},
-                                           {2400, 0x17},
-                                           {2800, 0x1B},
-                                           {3200, 0x1F},
-                                           {3600, 0x23},
-                                           {4000, 0x27},
-                                           {4500, 0x2C},
-                                           {5000, 0x31},
-                                           {6000, 0x5D},
-                                           {7000, 0x62},
-                                           {8000, 0x67},
-                                           {10000, 0x71}}};
+// clang-format off
+const std::map<int, uint8_t> kCodes[4] = {
+    {{250, 0x01}, {500, 0x02}, {750, 0x03}, {1000, 0x04}, {1250, 0x05}, {1500, 0x06}, {1750, 0x07},
+     {2000, 0x08}, {2500, 0x45}, {3000, 0x46}, {3500, 0x47}, {4000, 0x48}},
+    {{500, 0x02}, {1000, 0x04}, {1750, 0x07}, {2000, 0x08}, {2500, 0x0A}, {3000, 0x0C}, {3500, 0x0E},
+     {4000, 0x48}, {5000, 0x4A}, {6000, 0x4C}, {7000, 0x4E}},
+    {{250, 0x02}, {500, 0x04}, {750, 0x06}, {1000, 0x08}, {1250, 0x0A}, {1500, 0x46}, {1750, 0x47},
+     {2000, 0x48}, {2500, 0x4A}, {2750, 0x4B}},
+    {{600, 0x05}, {800, 0x07}, {1000, 0x09}, {1200, 0x0B}, {1600, 0x0F}, {2000, 0x13}, {2400, 0x17},
+     {2800, 0x1B}, {3200, 0x1F}, {3600, 0x23}, {4000, 0x27}, {4500, 0x2C}, {5000, 0x31}, {6000, 0x5D},
+     {7000, 0x62}, {8000, 0x67}, {10000, 0x71}}};
+// clang-format on
 
 uint8_t codeOf(int sensorType, int value) {
     const auto found = kCodes[sensorType].find(value);
@@ -110,42 +62,9 @@ QList<int> colourTablesSent(const EmulatedMouse& mouse) {
     return types;
 }
 
-// One run of the program, animation off, in a working folder that
-// outlives restarts.
-struct Program {
-    ProgramFolder folder;
-    RecordingPrompt prompt;
-    EmulatedMouse mouse;
-    std::unique_ptr<Widget> window;
-    std::unique_ptr<SceneDriver> driver;
-
-    Program() {
-        QSettings config(folder.path("modules/setting/apConfig.bin"), QSettings::IniFormat);
-        config.setValue("common/3", "1");
-    }
-
-    bool start() {
-        resetLinkState();
-        window = std::make_unique<Widget>();
-        window->setDeviceBackend(&mouse);
-        driver = std::make_unique<SceneDriver>(window->view());
-        return startProgram(*window) && driver->waitForOpening();
-    }
-
-    // The settings objects write their files as the window goes.
-    void stop() {
-        driver.reset();
-        window.reset();
-    }
-
-    QQuickItem* item(const QString& name) const { return driver->item(name); }
-
-    bool click(const QString& name, Qt::MouseButton button = Qt::LeftButton,
-               QPointF where = QPointF(0.5, 0.5)) {
-        const bool isClicked = driver->click(name, button, where);
-        driver->waitUntilSettled();
-        return isClicked;
-    }
+// One run of the program with animation off.
+struct Program : ProgramRun {
+    Program() { setConfiguration({{3, "1"}}); }
 
     // A click whose lock on the view the journey does not wait out.
     bool clickAndGoOn(const QString& name) { return driver->click(name); }
@@ -181,7 +100,7 @@ class SensorColourJourneys : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QTest::failOnWarning(kAnyWarningButTheMachines); }
+    void init() { QTest::failOnWarning(anyWarningButTheMachines()); }
 
     // Three stages set from their menus and the fifth made current reach
     // the mouse as the sensor's own codes; then every value the sensor

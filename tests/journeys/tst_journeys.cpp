@@ -10,10 +10,7 @@
 #include <QSettings>
 #include <QtTest>
 
-#include "app/startup.h"
-#include "app/widget.h"
-#include "device/link_state.h"
-#include "emulator/emulated_mouse.h"
+#include "program_run.h"
 #include "scene_driver.h"
 #include "settings/profile_store.h"
 #include "settings_folder.h"
@@ -22,11 +19,6 @@
 #include "ui/sound_board.h"
 
 namespace {
-
-// The only warnings the program may log: a machine without a sound server
-// or a runtime folder. Everything else (QML, pictures) fails the test.
-const QRegularExpression kAnyWarningButTheMachines(
-    "^(?!.*(PulseAudio|XDG_RUNTIME_DIR|Failed to connect)).*");
 
 // Counts how often a player was given a source file (a play of it).
 class SourceCounter : public QObject {
@@ -52,50 +44,8 @@ public slots:
     void open(const QUrl& url) { opened.append(url); }
 };
 
-// One run of the program in a working folder that outlives restarts.
-struct Program {
-    ProgramFolder folder;
-    RecordingPrompt prompt;
-    EmulatedMouse mouse;
-    std::unique_ptr<Widget> window;
-    std::unique_ptr<SceneDriver> driver;
-
-    // The configuration entries to change before the start.
-    void setConfiguration(const QMap<int, QString>& entries, int total = 32) {
-        QSettings config(folder.path("modules/setting/apConfig.bin"), QSettings::IniFormat);
-        config.setValue("common/total", total);
-        for (auto entry = entries.begin(); entry != entries.end(); ++entry)
-            config.setValue("common/" + QString::number(entry.key()), entry.value());
-    }
-
-    // Shows the window; the opening runs once the test waits.
-    bool show() {
-        resetLinkState();
-        window = std::make_unique<Widget>();
-        window->setDeviceBackend(&mouse);
-        driver = std::make_unique<SceneDriver>(window->view());
-        return startProgram(*window);
-    }
-
-    bool start() { return show() && driver->waitForOpening(); }
-
-    // Closes the window the way the program ends: the settings objects
-    // write their files.
-    void stop() {
-        driver.reset();
-        window.reset();
-    }
-
-    QQuickItem* item(const QString& name) const { return driver->item(name); }
-    QVariant rootValue(const char* name) const { return driver->root()->property(name); }
-
-    bool click(const QString& name, Qt::MouseButton button = Qt::LeftButton,
-               QPointF where = QPointF(0.5, 0.5)) {
-        const bool isClicked = driver->click(name, button, where);
-        driver->waitUntilSettled();
-        return isClicked;
-    }
-
+// One run of the program, with the settings panel's own reads.
+struct Program : ProgramRun {
     // The panel's list as apply would store it.
     QVariantList panelList() const {
         QVariant list;
@@ -139,7 +89,7 @@ class Journeys : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QTest::failOnWarning(kAnyWarningButTheMachines); }
+    void init() { QTest::failOnWarning(anyWarningButTheMachines()); }
 
     // The shipped configuration turns sound off: the start-up sound and the
     // background never start. With sound on, the start-up sound plays once.
