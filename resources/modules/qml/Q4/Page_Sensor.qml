@@ -244,6 +244,7 @@ Item {
         sensorType = clampedNumber(ui_View.getSensorType(), -1, 255, -1)
         isLogoLedWork = ui_View.chkIsLogoLedWork()
         stageCount = clampedNumber(ui_View.ui_91H_SyncDPI(), 1, 8, 8)
+        indicatorSlot = Math.min(indicatorSlot, stageCount - 1)
         selectedRate = rateIndex(ui_View.ui_81H_GetReportRate())
         cursorSpeed = sliderIndexOf(ui_View.getCursorSpeed())
         scrollLines = sliderIndexOf(ui_View.getVerticalScrollLines())
