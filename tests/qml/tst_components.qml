@@ -23,6 +23,7 @@ TestCase {
     Component { id: wheelComponent; SteeringWheel {} }
     Component { id: checkboxComponent; Checkbox {} }
     Component { id: radioComponent; RadioButton {} }
+    Component { id: stripComponent; ColorStrip {} }
     Component { id: spyComponent; SignalSpy {} }
 
     function init() {
@@ -36,6 +37,37 @@ TestCase {
 
     function spyOn(target, signalName) {
         return createTemporaryObject(spyComponent, testCase, { target: target, signalName: signalName })
+    }
+
+    // The colour strip: linear within each eighth.
+    function test_paletteColor_data() {
+        return [
+            { tag: "top", position: 0, rgb: [0, 0, 0] },
+            { tag: "half way to red", position: 0.0625, rgb: [128, 0, 0] },
+            { tag: "red", position: 0.125, rgb: [255, 0, 0] },
+            { tag: "orange", position: 0.1875, rgb: [255, 128, 0] },
+            { tag: "yellow", position: 0.25, rgb: [255, 255, 0] },
+            { tag: "green", position: 0.375, rgb: [0, 255, 0] },
+            { tag: "cyan", position: 0.5, rgb: [0, 255, 255] },
+            { tag: "blue", position: 0.625, rgb: [0, 0, 255] },
+            { tag: "magenta", position: 0.75, rgb: [255, 0, 255] },
+            { tag: "white", position: 0.875, rgb: [255, 255, 255] },
+            { tag: "grey on the way back", position: 0.9375, rgb: [128, 128, 128] },
+            { tag: "bottom", position: 1, rgb: [0, 0, 0] },
+            { tag: "above the strip", position: -0.3, rgb: [0, 0, 0] },
+            { tag: "below the strip", position: 1.4, rgb: [0, 0, 0] }
+        ]
+    }
+
+    function test_paletteColor(data) {
+        var strip = createTemporaryObject(stripComponent, testCase)
+        compare(strip.paletteColor(data.position), data.rgb)
+    }
+
+    function test_paletteMarkerFindsTheColour() {
+        var strip = createTemporaryObject(stripComponent, testCase)
+        compare(strip.palettePosition([255, 0, 0], 112), 0.125)
+        compare(strip.palettePosition([0, 255, 255], 112), 0.5)
     }
 
     function test_sliderStepUnderThePointer_data() {

@@ -76,37 +76,6 @@ TestCase {
         compare(makePanel().brightnessAlpha(data.step), data.alpha)
     }
 
-    // Linear within each eighth of the strip.
-    function test_paletteColor_data() {
-        return [
-            { tag: "top", position: 0, rgb: [0, 0, 0] },
-            { tag: "half way to red", position: 0.0625, rgb: [128, 0, 0] },
-            { tag: "red", position: 0.125, rgb: [255, 0, 0] },
-            { tag: "orange", position: 0.1875, rgb: [255, 128, 0] },
-            { tag: "yellow", position: 0.25, rgb: [255, 255, 0] },
-            { tag: "green", position: 0.375, rgb: [0, 255, 0] },
-            { tag: "cyan", position: 0.5, rgb: [0, 255, 255] },
-            { tag: "blue", position: 0.625, rgb: [0, 0, 255] },
-            { tag: "magenta", position: 0.75, rgb: [255, 0, 255] },
-            { tag: "white", position: 0.875, rgb: [255, 255, 255] },
-            { tag: "grey on the way back", position: 0.9375, rgb: [128, 128, 128] },
-            { tag: "bottom", position: 1, rgb: [0, 0, 0] },
-            { tag: "above the strip", position: -0.3, rgb: [0, 0, 0] },
-            { tag: "below the strip", position: 1.4, rgb: [0, 0, 0] }
-        ]
-    }
-
-    function test_paletteColor(data) {
-        var panel = makePanel()
-        compare(panel.paletteColor(data.position), data.rgb)
-    }
-
-    function test_paletteMarkerFindsTheColour() {
-        var panel = makePanel()
-        compare(panel.palettePosition([255, 0, 0], 112), 0.125)
-        compare(panel.palettePosition([0, 255, 255], 112), 0.5)
-    }
-
     // Only a list of exactly the length the page writes is used.
     function test_usableConfiguration_data() {
         return [

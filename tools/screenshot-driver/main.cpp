@@ -1,7 +1,10 @@
 // Runs the program on the emulated mouse, follows a click path on named
 // items, and saves pictures of the window.
 //
-// Usage: q4screenshot [--modules DIR] OUTPUT.png [STEP ...]
+// Usage: q4screenshot [--modules DIR] [--sensor TYPE] [--no-logo-led] OUTPUT.png [STEP ...]
+// The options may also follow OUTPUT.png. --sensor and --no-logo-led set up
+// the emulated mouse before the start: the sensor type it reports (0 to 3,
+// or any other byte) and a mouse without the logo LED.
 // Steps, in order, once the opening animation has ended:
 //   click:NAME        left click on the item with that objectName
 //   rightclick:NAME   right click on it
@@ -49,18 +52,37 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QStringList arguments = application.arguments().mid(1);
     QString modules;
-    if (arguments.size() >= 2 && arguments[0] == "--modules") {
-        modules = arguments[1];
-        arguments = arguments.mid(2);
+    int sensorType = -1;
+    bool isLogoLedPresent = true;
+    // Options may stand anywhere among the steps.
+    QStringList rest;
+    for (int index = 0; index < arguments.size(); ++index) {
+        const QString& argument = arguments[index];
+        const bool hasValue = index + 1 < arguments.size();
+        if (argument == "--no-logo-led")
+            isLogoLedPresent = false;
+        else if (argument == "--modules" && hasValue)
+            modules = arguments[++index];
+        else if (argument == "--sensor" && hasValue)
+            sensorType = arguments[++index].toInt();
+        else if (argument.startsWith("--"))
+            return fail("unknown option " + argument);
+        else
+            rest.append(argument);
     }
+    arguments = rest;
     if (arguments.isEmpty())
-        return fail("usage: q4screenshot [--modules DIR] OUTPUT.png [STEP ...]");
+        return fail(
+            "usage: q4screenshot [--modules DIR] [--sensor TYPE] [--no-logo-led] OUTPUT.png "
+            "[STEP ...]");
     const QString output = QFileInfo(arguments.takeFirst()).absoluteFilePath();
     if (modules.isEmpty()) modules = QCoreApplication::applicationDirPath() + "/modules";
 
     ProgramFolder folder(modules);
     if (!folder.isValid()) return fail("cannot copy " + modules);
     EmulatedDevices devices;
+    if (sensorType >= 0) devices.mouse.setSensorType(static_cast<uint8_t>(sensorType));
+    devices.mouse.setLogoLedPresent(isLogoLedPresent);
     Widget window;
     window.setDeviceBackend(&devices);
     if (!startProgram(window)) return fail("the emulated mouse did not answer");

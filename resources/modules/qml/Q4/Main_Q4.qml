@@ -104,7 +104,7 @@ Item {
         if (index === currentPage || index < 0 || index > 3)
             return
         ui_View.playMedia_Index(2)
-        menu_Prof.closeMenu()
+        closePopups()
         currentPage = index
         pageSlide.restart()
     }
@@ -135,6 +135,8 @@ Item {
 
     function closePopups() {
         menu_Prof.closeMenu()
+        page_Color.closePopups()
+        page_Sensor.closePopups()
     }
 
     function totalReset() {

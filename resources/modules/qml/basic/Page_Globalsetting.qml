@@ -122,39 +122,6 @@ Item {
         return Qt.rgba(rgb[0] / 255, rgb[1] / 255, rgb[2] / 255, brightnessAlpha(step) / 255)
     }
 
-    // The picker's strip, top (0) to bottom (1): black, red, yellow, green,
-    // cyan, blue, magenta, white, black, a stop every 1/8; linear within
-    // each band. Returns [r, g, b].
-    readonly property var paletteStops: [[0, 0, 0], [255, 0, 0], [255, 255, 0], [0, 255, 0], [0, 255, 255],
-                                         [0, 0, 255], [255, 0, 255], [255, 255, 255], [0, 0, 0]]
-    function paletteColor(position) {
-        var t = Math.max(0, Math.min(1, Number(position)))
-        var band = Math.min(7, Math.floor(t * 8))
-        var within = t * 8 - band
-        var from = paletteStops[band]
-        var to = paletteStops[band + 1]
-        return [Math.round(from[0] + (to[0] - from[0]) * within),
-                Math.round(from[1] + (to[1] - from[1]) * within),
-                Math.round(from[2] + (to[2] - from[2]) * within)]
-    }
-
-    // The place on the strip whose colour is nearest to rgb, in steps of
-    // 1/steps, for the marker.
-    function palettePosition(rgb, steps) {
-        var best = 0
-        var bestDistance = Infinity
-        for (var step = 0; step <= steps; ++step) {
-            var colour = paletteColor(step / steps)
-            var distance = Math.pow(colour[0] - rgb[0], 2) + Math.pow(colour[1] - rgb[1], 2)
-                         + Math.pow(colour[2] - rgb[2], 2)
-            if (distance < bestDistance) {
-                bestDistance = distance
-                best = step / steps
-            }
-        }
-        return best
-    }
-
     // The language list in the map's order: display names and codes.
     function languageEntries(map) {
         var entries = { names: [], codes: [] }
@@ -365,9 +332,9 @@ Item {
         textStyleChosen(chosenPixelSize, chosenTextColor)
     }
 
-    function pickColor(position) {
+    function pickColor(rgb) {
         var copy = presets.slice()
-        copy[presetIndex] = paletteColor(position)
+        copy[presetIndex] = rgb
         presets = copy
         textStyleChosen(chosenPixelSize, chosenTextColor)
     }
@@ -611,31 +578,16 @@ Item {
 
     // The colour picker: a press or a drag on the strip sets the selected
     // preset's colour.
-    Item {
-        id: palette
+    ColorStrip {
         objectName: "colorPalette"
         x: 306
         y: 278
         width: 20
         height: 112
-        Image {
-            anchors.fill: parent
-            source: root.commonPicture("draw_palette")
-        }
-        Image {
-            x: -4
-            y: root.palettePosition(root.presets[root.presetIndex], 112) * parent.height - 4
-            source: root.commonPicture("draw_paletteIndex")
-        }
-        MouseArea {
-            anchors.fill: parent
-            anchors.margins: -4
-            onPressed: function(mouse) { root.pickColor((mouse.y - 4) / palette.height) }
-            onPositionChanged: function(mouse) {
-                if (pressed)
-                    root.pickColor((mouse.y - 4) / palette.height)
-            }
-        }
+        rgb: root.presets[root.presetIndex]
+        sourceStrip: root.commonPicture("draw_palette")
+        sourceMarker: root.commonPicture("draw_paletteIndex")
+        onColorPicked: function(rgb) { root.pickColor(rgb) }
     }
 
     Button_2state {

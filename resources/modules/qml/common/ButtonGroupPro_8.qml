@@ -20,6 +20,7 @@ Item {
     property string sourceFiller0: ""
     property string sourceFiller1: ""
     property string sourceMenu: ""
+    property color menuFillColor: "transparent"
     property color textColor: "#FFAAAAAA"
     property color textLitColor: "#FFFFFFFF"
     property color accentColor: "#FF00FFFF"
@@ -145,6 +146,7 @@ Item {
         values: root.offeredValues
         currentValue: root.isMenuOpen ? Number(root.values[root.menuIndex]) : -1
         sourceBase: root.sourceMenu
+        fillColor: root.menuFillColor
         textColor: root.textColor
         textLitColor: root.textLitColor
         accentColor: root.accentColor

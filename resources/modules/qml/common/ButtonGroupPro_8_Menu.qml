@@ -13,6 +13,8 @@ Item {
     property int rowHeight: 22
     property int maxRows: 12
     property string sourceBase: ""
+    // Laid under the picture where the menu must hide what lies below it.
+    property color fillColor: "transparent"
     property color textColor: "#FFAAAAAA"
     property color textLitColor: "#FFFFFFFF"
     property color accentColor: "#FF00FFFF"
@@ -23,6 +25,13 @@ Item {
 
     function valueText(value) {
         return Number(value) === 0 ? "\u00D7" : String(value)
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        anchors.margins: 2
+        radius: 6
+        color: root.fillColor
     }
 
     BorderImage {

@@ -17,6 +17,8 @@ Item {
     property int maxRows: 8
     property string sourceFrame: ""
     property string sourceList: ""
+    // Laid under the list's picture where it must hide what lies below it.
+    property color listFillColor: "transparent"
     property color textColor: "#FFAAAAAA"
     property color textLitColor: "#FFFFFFFF"
     property color accentColor: "#FF00FFFF"
@@ -90,6 +92,13 @@ Item {
         y: root.height + 2
         width: root.width
         height: Math.min(root.model.length, root.maxRows) * root.rowHeight + 8
+
+        Rectangle {
+            anchors.fill: parent
+            anchors.margins: 2
+            radius: 6
+            color: root.listFillColor
+        }
 
         BorderImage {
             anchors.fill: parent

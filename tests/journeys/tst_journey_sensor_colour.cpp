@@ -1,0 +1,320 @@
+// Journeys through the sensor page and the colour page on the real program
+// and the emulated mouse: what the clicks leave in the mouse and in the
+// profile file, over a profile switch and a restart.
+
+#include <QQuickItem>
+#include <QSettings>
+#include <QtTest>
+#include <map>
+
+#include "emulator/emulated_mouse.h"
+#include "guarded_test_case.h"
+#include "program_run.h"
+
+namespace {
+
+// The mouse's DPI code of every value each sensor type offers.
+// clang-format off
+const std::map<int, uint8_t> kCodes[4] = {
+    {{250, 0x01}, {500, 0x02}, {750, 0x03}, {1000, 0x04}, {1250, 0x05}, {1500, 0x06}, {1750, 0x07},
+     {2000, 0x08}, {2500, 0x45}, {3000, 0x46}, {3500, 0x47}, {4000, 0x48}},
+    {{500, 0x02}, {1000, 0x04}, {1750, 0x07}, {2000, 0x08}, {2500, 0x0A}, {3000, 0x0C}, {3500, 0x0E},
+     {4000, 0x48}, {5000, 0x4A}, {6000, 0x4C}, {7000, 0x4E}},
+    {{250, 0x02}, {500, 0x04}, {750, 0x06}, {1000, 0x08}, {1250, 0x0A}, {1500, 0x46}, {1750, 0x47},
+     {2000, 0x48}, {2500, 0x4A}, {2750, 0x4B}},
+    {{600, 0x05}, {800, 0x07}, {1000, 0x09}, {1200, 0x0B}, {1600, 0x0F}, {2000, 0x13}, {2400, 0x17},
+     {2800, 0x1B}, {3200, 0x1F}, {3600, 0x23}, {4000, 0x27}, {4500, 0x2C}, {5000, 0x31}, {6000, 0x5D},
+     {7000, 0x62}, {8000, 0x67}, {10000, 0x71}}};
+// clang-format on
+
+uint8_t codeOf(int sensorType, int value) {
+    const auto found = kCodes[sensorType].find(value);
+    return found == kCodes[sensorType].end() ? 0x80 : found->second;
+}
+
+// The offered value at a row of a stage's menu: 0 (unused), then the
+// sensor's values in order.
+int offeredAt(int sensorType, int row) {
+    auto entry = kCodes[sensorType].begin();
+    for (int step = 1; step < row; ++step) ++entry;
+    return row == 0 ? 0 : entry->first;
+}
+
+std::array<uint8_t, 8> codesOf(int sensorType, const QList<int>& values) {
+    std::array<uint8_t, 8> codes{};
+    for (int stage = 0; stage < 8; ++stage)
+        codes[size_t(stage)] = codeOf(sensorType, values.value(stage));
+    return codes;
+}
+
+QList<int> numbers(const QVariant& list) {
+    QList<int> values;
+    for (const QVariant& each : list.toList()) values.append(each.toInt());
+    return values;
+}
+
+// The colour-table commands (0x10) the mouse received, by table type.
+QList<int> colourTablesSent(const EmulatedMouse& mouse) {
+    QList<int> types;
+    for (const auto& report : mouse.transcript())
+        if (report.direction == EmulatedHidDevice::Report::Direction::SetFeature &&
+            !report.isEventInterface && report.bytes.size() > 2 && report.bytes[1] == 0x10)
+            types.append(report.bytes[2]);
+    return types;
+}
+
+// One run of the program with animation off.
+struct Program : ProgramRun {
+    Program() { setConfiguration({{3, "1"}}); }
+
+    // A click whose lock on the view the journey does not wait out.
+    bool clickAndGoOn(const QString& name) { return driver->click(name); }
+
+    // Opens a stage's value menu and chooses the row.
+    bool chooseDpi(int stage, int row) {
+        const QString rowName = "stageGroup_menu_" + QString::number(row);
+        return click("stageGroup_" + QString::number(stage), Qt::RightButton) &&
+               SceneDriver::waitUntil([this, rowName] { return driver->isClickable(rowName); },
+                                      5000) &&
+               click(rowName);
+    }
+
+    bool waitForMouse(const std::function<bool(const EmulatedMouse::State&)>& condition) {
+        return SceneDriver::waitUntil([this, condition] { return condition(mouse.state()); },
+                                      10000);
+    }
+
+    QVariant profileValue(const QString& key, int profile = 1) const {
+        const QSettings file(folder.path("modules/setting/p" + QString::number(profile) + ".bin"),
+                             QSettings::IniFormat);
+        return file.value(key);
+    }
+
+    QVariant pageValue(const char* page, const char* name) const {
+        return item(page)->property(name);
+    }
+};
+
+}  // namespace
+
+class SensorColourJourneys : public GuardedTestCase {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        GuardedTestCase::init();
+        QTest::failOnWarning(anyWarningButTheMachines());
+    }
+
+    // Three stages set from their menus and the fifth made current reach
+    // the mouse as the sensor's own codes; then every value the sensor
+    // offers, each reaching the mouse as its code (eight to a command, as
+    // the page sends them).
+    void dpiCodesOfEverySensor_data() {
+        QTest::addColumn<int>("sensorType");
+        for (int type = 0; type < 4; ++type)
+            QTest::newRow(qPrintable("sensor type " + QString::number(type))) << type;
+    }
+
+    void dpiCodesOfEverySensor() {
+        QFETCH(int, sensorType);
+        Program program;
+        program.mouse.setSensorType(uint8_t(sensorType));
+        QVERIFY(program.start());
+        QVERIFY(program.click("functionButton3"));
+        QList<int> values = numbers(program.pageValue("page_Sensor", "dpiValues"));
+        const int lastRow = std::min(11, int(kCodes[sensorType].size()));
+        QVERIFY(program.chooseDpi(1, 1));
+        QVERIFY(program.chooseDpi(2, lastRow));
+        QVERIFY(program.chooseDpi(4, 3));
+        QVERIFY(program.click("stageGroup_4"));
+        values[1] = offeredAt(sensorType, 1);
+        values[2] = offeredAt(sensorType, lastRow);
+        values[4] = offeredAt(sensorType, 3);
+        const std::array<uint8_t, 8> codes = codesOf(sensorType, values);
+        QVERIFY(program.waitForMouse([&codes](const EmulatedMouse::State& state) {
+            return state.dpiCodes == codes && state.dpiStagesInUse == 8;
+        }));
+        QVERIFY(program.clickAndGoOn("sensorButtons_apply"));
+        QVERIFY(program.waitForMouse(
+            [](const EmulatedMouse::State& state) { return state.dpiStage == 5; }));
+
+        // Every offered value, eight stages at a time.
+        QList<int> offered;
+        for (const auto& entry : kCodes[sensorType]) offered.append(entry.first);
+        for (int first = 0; first < offered.size(); first += 8) {
+            values = offered.mid(first, 8);
+            while (values.size() < 8) values.append(0);
+            QVERIFY(
+                program.item("page_Sensor")->setProperty("dpiValues", QVariant::fromValue(values)));
+            QVERIFY(QMetaObject::invokeMethod(program.item("page_Sensor"), "sendDpi"));
+            const std::array<uint8_t, 8> sweep = codesOf(sensorType, values);
+            QVERIFY2(program.waitForMouse([&sweep](const EmulatedMouse::State& state) {
+                return state.dpiCodes == sweep;
+            }),
+                     qPrintable(QString("from %1 DPI").arg(values[0])));
+        }
+        program.stop();
+        QCOMPARE(numbers(program.profileValue("sensor/dpi_Q4")), values);
+        QCOMPARE(program.profileValue("sensor/stage_Q4").toInt(), 5);
+    }
+
+    // With the logo LED the indicator colours go as colour ids (table 2),
+    // without it as RGB (table 1); the other table is never sent.
+    void indicatorTableFollowsTheLogoLed_data() {
+        QTest::addColumn<bool>("isLogoLed");
+        QTest::newRow("logo LED") << true;
+        QTest::newRow("no logo LED") << false;
+    }
+
+    void indicatorTableFollowsTheLogoLed() {
+        QFETCH(bool, isLogoLed);
+        Program program;
+        program.mouse.setLogoLedPresent(isLogoLed);
+        const EmulatedMouse::State before = program.mouse.state();
+        const QVariant storedColours = program.profileValue("color_Q4/type1");
+        const QVariant storedIds = program.profileValue("color_Q4/type2");
+        QVERIFY(program.start());
+        QVERIFY(program.click("functionButton3"));
+        QVERIFY(program.click("indicatorGroup_1"));
+        if (isLogoLed) {
+            QVERIFY(program.click("indicatorIdList"));
+            QVERIFY(program.click("indicatorIdList_row7"));
+        } else {
+            QVERIFY(program.click("indicatorStrip", Qt::LeftButton, QPointF(0.5, 0.625)));
+        }
+        program.mouse.clearTranscript();
+        QVERIFY(program.clickAndGoOn("sensorButtons_apply"));
+        // The table goes last, after the rest of the page.
+        QVERIFY(program.waitForMouse([&before](const EmulatedMouse::State& state) {
+            return state.logoColourIds != before.logoColourIds ||
+                   state.indicatorColours != before.indicatorColours;
+        }));
+        QCOMPARE(colourTablesSent(program.mouse), QList<int>({isLogoLed ? 2 : 1}));
+        const EmulatedMouse::State after = program.mouse.state();
+        if (isLogoLed) {
+            QCOMPARE(after.logoColourIds, (std::array<uint8_t, 4>{0x70, 0x32, 0x54, 0x76}));
+            QCOMPARE(after.indicatorColours, before.indicatorColours);
+        } else {
+            QCOMPARE(after.indicatorColours[3], uint8_t(0));
+            QCOMPARE(after.indicatorColours[4], uint8_t(0));
+            QCOMPARE(after.indicatorColours[5], uint8_t(255));
+            QCOMPARE(after.logoColourIds, before.logoColourIds);
+        }
+        program.stop();
+        QCOMPARE(program.profileValue("color_Q4/type2") == storedIds, !isLogoLed);
+        QCOMPARE(program.profileValue("color_Q4/type1") == storedColours, isLogoLed);
+    }
+
+    // What the sensor page applied stays with its profile: another profile
+    // shows its own values, and both survive a restart.
+    void sensorPageOverProfilesAndRestart() {
+        Program program;
+        program.mouse.setSensorType(1);
+        QVERIFY(program.start());
+        QVERIFY(program.click("functionButton3"));
+        QVERIFY(program.chooseDpi(0, 11));
+        QVERIFY(program.click("rateGroup_0"));
+        QVERIFY(program.click("scrollLinesSlider", Qt::LeftButton, QPointF(0.99, 0.5)));
+        QVERIFY(program.click("sensorButtons_apply"));
+        const QList<int> applied = {7000, 2500, 3500, 7000, 0, 0, 0, 0};
+        QCOMPARE(numbers(program.pageValue("page_Sensor", "dpiValues")), applied);
+
+        QVERIFY(program.click("profileButton1"));
+        QCOMPARE(numbers(program.pageValue("page_Sensor", "dpiValues")),
+                 QList<int>({1000, 2500, 3500, 7000, 0, 0, 0, 0}));
+        QCOMPARE(program.pageValue("page_Sensor", "selectedRate").toInt(), 2);
+        QVERIFY(program.click("profileButton0"));
+        QCOMPARE(numbers(program.pageValue("page_Sensor", "dpiValues")), applied);
+        QCOMPARE(program.pageValue("page_Sensor", "selectedRate").toInt(), 0);
+        program.stop();
+
+        QVERIFY(program.start());
+        QCOMPARE(numbers(program.pageValue("page_Sensor", "dpiValues")), applied);
+        QCOMPARE(program.pageValue("page_Sensor", "selectedRate").toInt(), 0);
+        QCOMPARE(program.pageValue("page_Sensor", "scrollLines").toInt(), 10);
+        QCOMPARE(program.item("stageGroup")->property("values").toList().value(0).toInt(), 7000);
+    }
+
+    // The colour page: effect, brightness, speed and a palette colour
+    // applied reach the mouse, stay with the profile and survive a restart.
+    void colourPageOverProfilesAndRestart() {
+        Program program;
+        QVERIFY(program.start());
+        QVERIFY(program.click("functionButton2"));
+        QVERIFY(program.click("effectList"));
+        QVERIFY(program.click("effectList_row9"));
+        QVERIFY(program.click("ledBrightnessSlider", Qt::LeftButton, QPointF(0.2, 0.5)));
+        QVERIFY(program.click("ledSpeedSlider", Qt::LeftButton, QPointF(0.99, 0.5)));
+        QVERIFY(program.click("paletteGroup_2"));
+        QVERIFY(program.click("paletteStrip", Qt::LeftButton, QPointF(0.5, 0.5)));
+        QVERIFY(program.click("colorButtons_apply"));
+        QVERIFY(program.waitForMouse([](const EmulatedMouse::State& state) {
+            return state.ledEffect == 10 && state.ledBrightness == 45 && state.ledSpeed == 20 &&
+                   state.stageColours[6] == 0 && state.stageColours[7] == 255 &&
+                   state.stageColours[8] == 255;
+        }));
+
+        QVERIFY(program.click("profileButton1"));
+        QCOMPARE(program.pageValue("page_Color", "effectIndex").toInt(), 2);
+        QVERIFY(program.click("profileButton0"));
+        QCOMPARE(program.pageValue("page_Color", "effectIndex").toInt(), 9);
+        program.stop();
+        QCOMPARE(program.profileValue("color_Q4/ledEffect").toStringList(),
+                 QStringList({"9", "1", "7"}));
+
+        QVERIFY(program.start());
+        QVERIFY(program.click("functionButton2"));
+        QCOMPARE(program.pageValue("page_Color", "effectIndex").toInt(), 9);
+        QCOMPARE(program.pageValue("page_Color", "brightnessIndex").toInt(), 1);
+        QCOMPARE(program.pageValue("page_Color", "speedIndex").toInt(), 7);
+        QCOMPARE(program.item("paletteGroup")->property("colors").toList().mid(6, 3),
+                 QVariantList({0, 255, 255}));
+    }
+
+    // The bottom bar reaches both pages: ALL SAVE sends what each shows,
+    // ALL RESET brings back and sends the factory values of both.
+    void allSaveAndAllReset() {
+        Program program;
+        QVERIFY(program.start());
+        QVERIFY(program.click("functionButton3"));
+        QVERIFY(program.click("rateGroup_3"));
+        QVERIFY(program.click("functionButton2"));
+        QVERIFY(program.click("ledPowerBox"));
+        QVERIFY(program.click("allSaveButton"));
+        QVERIFY(program.waitForMouse([](const EmulatedMouse::State& state) {
+            return state.reportRate == 0x01 && state.ledEffect == 0;
+        }));
+
+        QVERIFY(program.click("allResetButton"));
+        QVERIFY(program.waitForMouse([](const EmulatedMouse::State& state) {
+            return state.ledEffect == 3 && state.ledSpeed == 5 &&
+                   state.dpiCodes ==
+                       std::array<uint8_t, 8>{0x02, 0x04, 0x06, 0x08, 0x80, 0x80, 0x80, 0x80};
+        }));
+        QVERIFY(program.pageValue("page_Color", "isPowerOn").toBool());
+        QCOMPARE(program.pageValue("page_Sensor", "selectedRate").toInt(), 2);
+    }
+
+    // APPLY returns while the mouse has not taken a single byte: the sets
+    // wait in the device link's queue, not on the GUI thread.
+    void applyDoesNotWaitForTheMouse() {
+        Program program;
+        QVERIFY(program.start());
+        QVERIFY(program.click("functionButton3"));
+        QVERIFY(program.click("rateGroup_0"));
+        program.mouse.setStalledWrites(true);
+        QVERIFY(program.clickAndGoOn("sensorButtons_apply"));
+        bool isEventLoopRunning = false;
+        QTimer::singleShot(0, [&isEventLoopRunning] { isEventLoopRunning = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(isEventLoopRunning, 5000);
+        QCOMPARE(program.mouse.state().reportRate, uint8_t(0x02));
+        program.mouse.setStalledWrites(false);
+        QVERIFY(program.waitForMouse([](const EmulatedMouse::State& state) {
+            return state.reportRate == 0x08 && state.dpiStage == 2;
+        }));
+    }
+};
+
+QTEST_MAIN(SensorColourJourneys)
+#include "tst_journey_sensor_colour.moc"
