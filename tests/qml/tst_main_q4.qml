@@ -69,7 +69,7 @@ TestCase {
         var spies = pages.map(function(name) { return spyOn(findChild(main, name), "valuesRead") })
         ui_View.setAnswer("loadDeviceApConfig", ["5"])
         main.initUI()
-        compare(ui_View.callNames(), ["loadDeviceApConfig"])
+        compare(ui_View.callNames()[0], "loadDeviceApConfig")
         compare(findChild(main, "page_Color").colorSlotCount, 5)
         spies.forEach(function(spy) { compare(spy.count, 1) })
     }
@@ -99,7 +99,7 @@ TestCase {
         })
         mouseClick(findChild(main, "profileButton3"))
         compare(main.currentProfile, 3)
-        compare(ui_View.callNames(), ["playMedia_Index", "ui_02H_SetCurrentProfile"])
+        compare(ui_View.callNames().slice(0, 2), ["playMedia_Index", "ui_02H_SetCurrentProfile"])
         compare(ui_View.argumentsOf("ui_02H_SetCurrentProfile"), [[3]])
         compare(readsSeen.length, 3)
         readsSeen.forEach(function(names) { verify(names.indexOf("ui_02H_SetCurrentProfile") >= 0) })
@@ -130,7 +130,9 @@ TestCase {
         ui_View.clear()
         mouseClick(findChild(main, "profileMenu" + data.row))
         verify(!menu.isMenuOpen)
-        compare(ui_View.callNames(), data.calls)
+        // The pages' reads follow a switch; without one, nothing follows.
+        var isSwitch = data.calls.indexOf("ui_02H_SetCurrentProfile") >= 0
+        compare(isSwitch ? ui_View.callNames().slice(0, data.calls.length) : ui_View.callNames(), data.calls)
         if (data.calls.length > 1)
             compare(ui_View.calls[1].args, [data.index])
         compare(main.currentProfile, data.current)

@@ -135,6 +135,7 @@ Item {
 
     function closePopups() {
         menu_Prof.closeMenu()
+        page_Keydefine.closePopups()
     }
 
     function totalReset() {
