@@ -167,14 +167,8 @@ TestCase {
     function test_fireInterval(data) {
         var model = keyModel()
         compare(model.fireInterval(data.speed), data.interval)
-        compare(model.entryForChoice(5, { source: 0xF0, speedIndex: data.speed, count: 10 })[2], data.interval)
-    }
-
-    function test_fireCountStaysAByte() {
-        var model = keyModel()
-        compare(model.entryForChoice(5, { source: 0xF0, speedIndex: 7, count: 999 })[3], 255)
-        compare(model.entryForChoice(5, { source: 0xF0, speedIndex: 7, count: -3 })[3], 0)
-        compare(model.entryForChoice(5, { source: 0xF0, speedIndex: 7 })[3], 10)
+        compare(model.entryForChoice(5, { source: 0xF0, speedIndex: data.speed, count: 999 }),
+                [0x0A, 0xF0, data.interval, 255])
     }
 
     // ---- Bookkeeping.
@@ -201,27 +195,6 @@ TestCase {
         compare(keyModel().lowestFreeMacroSlot(entriesWithMacros(data.slots)), data.free)
     }
 
-    function test_macroEntriesCountOnlyWithByte3Clear() {
-        var model = keyModel()
-        var entries = entriesWithMacros([1])
-        entries[0][3] = 0x01
-        compare(model.macroSlotsInUse(entries), [])
-    }
-
-    function test_recordedSlot_data() {
-        return [
-            { tag: "unassigned", record: [-1, 1], slot: -1 },
-            { tag: "slot 1", record: [0, 3], slot: 0 },
-            { tag: "as text", record: ["11", "1"], slot: 11 },
-            { tag: "a keyboard's slot", record: [20, 1], slot: -1 },
-            { tag: "no file", record: [], slot: -1 }
-        ]
-    }
-
-    function test_recordedSlot(data) {
-        compare(keyModel().recordedSlot(data.record), data.slot)
-    }
-
     function test_lastPrimaryButton_data() {
         return [
             { tag: "the only left button", lefts: [0], button: 0, isLast: true },
@@ -238,21 +211,6 @@ TestCase {
         entries[0] = [0x01, 0x00, 0xF1, 0x00]
         data.lefts.forEach(function(button) { entries[button] = [0x01, 0x00, 0xF0, 0x00] })
         compare(model.isLastPrimaryButton(entries, nineButtons, data.button), data.isLast)
-    }
-
-    function test_profileEntries_data() {
-        return [
-            { tag: "text", list: ["1", "0", "240", "0"], entry: [1, 0, 240, 0] },
-            { tag: "numbers", list: [10, 240, 10, 10], entry: [10, 240, 10, 10] },
-            { tag: "missing", list: [], entry: null },
-            { tag: "unreadable", list: ["1", "x", "240", "0"], entry: null },
-            { tag: "blank", list: ["1", "", "240", "0"], entry: null },
-            { tag: "five values", list: [1, 0, 240, 0, 0], entry: null }
-        ]
-    }
-
-    function test_profileEntries(data) {
-        compare(keyModel().entryFrom(data.list), data.entry)
     }
 
     // ---- The page against the recording view and a small library.
@@ -308,6 +266,7 @@ TestCase {
         profile = factoryEntries()
         profile[5] = [0x00, 0x00, 0x04, 0x00]
         profile[9] = []
+        profile[10] = ["3", "x", "35", "2"]
         library = {}
         answerFromLibrary()
         var page = createTemporaryObject(pageComponent, testCase, { keyNames: keyTable, stringList: strings })
@@ -322,8 +281,10 @@ TestCase {
                 [0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15])
         compare(read.count, 1)
         compare(page.keyModel.entry(5), [0x00, 0x00, 0x04, 0x00])
-        // A button the profile does not hold keeps its factory function.
+        // A button the profile does not hold, or holds unreadable, keeps
+        // its factory function.
         compare(page.keyModel.entry(9), [0x03, 0x00, 0x8A, 0x01])
+        compare(page.keyModel.entry(10), [0x03, 0x00, 0x23, 0x02])
         compare(page.isScrollSwap, true)
     }
 

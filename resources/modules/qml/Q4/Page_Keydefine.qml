@@ -427,15 +427,11 @@ Item {
         width: 60
         height: 24
 
+        required property Item page
         property int value: 0
         property int limit: 255
         property int digits: 3
         property string sourceFrame: ""
-        property color textColor: "#FFFFFFFF"
-        property string fontFamily: "Arial"
-        property int fontSize: 11
-        // (typed text, limit, fallback) -> the value taken.
-        property var acceptedValueOf: function(text, limit, fallback) { return fallback }
 
         signal valueAccepted(int value)
 
@@ -454,16 +450,16 @@ Item {
             verticalAlignment: TextInput.AlignVCenter
             maximumLength: field.digits
             validator: RegularExpressionValidator { regularExpression: /[0-9]*/ }
-            color: field.textColor
+            color: field.page.textColor
             selectByMouse: true
-            font.family: field.fontFamily
-            font.pixelSize: field.fontSize
+            font.family: field.page.fontFamily
+            font.pixelSize: field.page.fontSize
             font.bold: true
             Component.onCompleted: text = String(field.value)
             // The page owns the value: the field reports, then shows what
             // the page kept.
             onEditingFinished: {
-                var accepted = field.acceptedValueOf(text, field.limit, field.value)
+                var accepted = field.page.keyModel.clampedCount(text, field.limit, field.value)
                 if (accepted !== field.value)
                     field.valueAccepted(accepted)
                 text = String(field.value)
@@ -472,11 +468,19 @@ Item {
         onValueChanged: input.text = String(value)
     }
 
-    // A drop-down list whose open list hides what lies under it: the
-    // skins draw the list translucent.
+    // The controls below in the page's look. The lists hide what lies
+    // under them when open: the skins draw them translucent.
     component ShadedList: DropdownList {
         id: list
+        required property Item page
         z: isOpen ? 10 : 0
+        width: parent.width
+        sourceFrame: page.commonPicture("btnFileListFrame")
+        sourceList: page.commonPicture("filelist_BASE")
+        textColor: page.colorEnable
+        accentColor: page.textColor
+        fontFamily: page.fontFamily
+        fontSize: page.fontSize
 
         Rectangle {
             visible: list.isOpen
@@ -487,6 +491,38 @@ Item {
             radius: 8
             color: "#E6000000"
         }
+    }
+
+    component PageKeyField: KeyInput_2 {
+        id: keyInput
+        required property Item page
+        width: parent.width
+        height: 30
+        labelFor: page.labelFor
+        sourceFrame: page.commonPicture("btnFrame")
+        textColor: page.colorEnable
+        accentColor: page.textColor
+        fontFamily: page.fontFamily
+        fontSize: page.fontSize
+        onArmed: page.disarmOthers(keyInput)
+    }
+
+    component PageRadioButton: RadioButton {
+        required property Item page
+        source0: page.commonPicture("checkbox_0")
+        source1: page.commonPicture("checkbox_1")
+        textColor: page.colorEnable
+        textLitColor: page.textColor
+        fontFamily: page.fontFamily
+        fontSize: page.fontSize
+    }
+
+    component PageText: Text {
+        required property Item page
+        color: page.colorEnable
+        font.family: page.fontFamily
+        font.pixelSize: page.fontSize
+        font.bold: true
     }
 
     // ---- The page.
@@ -587,19 +623,11 @@ Item {
             z: 1
 
             // KEYBOARD
-            KeyInput_2 {
+            PageKeyField {
                 id: keyField
                 objectName: "keyField"
+                page: root
                 visible: root.shownCategory === root.keyModel.keyboardCategory
-                width: parent.width
-                height: 30
-                labelFor: root.labelFor
-                sourceFrame: root.commonPicture("btnFrame")
-                textColor: root.colorEnable
-                accentColor: root.textColor
-                fontFamily: root.fontFamily
-                fontSize: root.fontSize
-                onArmed: root.disarmOthers(keyField)
                 onKeyCaptured: function(keyCode) { root.captureKeyboardKey(keyCode) }
             }
 
@@ -607,15 +635,9 @@ Item {
             ShadedList {
                 id: mouseList
                 objectName: "mouseList"
+                page: root
                 visible: root.shownCategory === root.keyModel.mouseCategory
-                width: parent.width
                 model: root.labelsOf(root.keyModel.mouseStrings)
-                sourceFrame: root.commonPicture("btnFileListFrame")
-                sourceList: root.commonPicture("filelist_BASE")
-                textColor: root.colorEnable
-                accentColor: root.textColor
-                fontFamily: root.fontFamily
-                fontSize: root.fontSize
                 onIndexChosen: function(index) { root.chooseMouseFunction(index) }
             }
 
@@ -623,17 +645,11 @@ Item {
             ShadedList {
                 id: mediaList
                 objectName: "mediaList"
+                page: root
                 visible: root.shownCategory === root.keyModel.mediaCategory
-                width: parent.width
                 model: root.keyModel.mediaUsages.map(function(usage, row) {
                     return root.stringAt(root.keyModel.firstMediaString + row)
                 })
-                sourceFrame: root.commonPicture("btnFileListFrame")
-                sourceList: root.commonPicture("filelist_BASE")
-                textColor: root.colorEnable
-                accentColor: root.textColor
-                fontFamily: root.fontFamily
-                fontSize: root.fontSize
                 onIndexChosen: function(index) { root.chooseMedia(index) }
             }
 
@@ -644,47 +660,25 @@ Item {
                 ShadedList {
                     id: modifierList
                     objectName: "modifierList"
-                        width: parent.width
+                    page: root
                     model: root.keyModel.comboModifiers
-                    sourceFrame: root.commonPicture("btnFileListFrame")
-                    sourceList: root.commonPicture("filelist_BASE")
-                    textColor: root.colorEnable
-                    accentColor: root.textColor
-                    fontFamily: root.fontFamily
-                    fontSize: root.fontSize
                     onIndexChosen: {
                         ui_View.playMedia_Index(4)
                         root.rebuildCombo()
                     }
                 }
-                KeyInput_2 {
+                PageKeyField {
                     id: comboKey1Field
                     objectName: "comboKey1Field"
+                    page: root
                     y: 44
-                    width: parent.width
-                    height: 30
-                    labelFor: root.labelFor
-                    sourceFrame: root.commonPicture("btnFrame")
-                    textColor: root.colorEnable
-                    accentColor: root.textColor
-                    fontFamily: root.fontFamily
-                    fontSize: root.fontSize
-                    onArmed: root.disarmOthers(comboKey1Field)
                     onKeyCaptured: root.rebuildCombo()
                 }
-                KeyInput_2 {
+                PageKeyField {
                     id: comboKey2Field
                     objectName: "comboKey2Field"
+                    page: root
                     y: 84
-                    width: parent.width
-                    height: 30
-                    labelFor: root.labelFor
-                    sourceFrame: root.commonPicture("btnFrame")
-                    textColor: root.colorEnable
-                    accentColor: root.textColor
-                    fontFamily: root.fontFamily
-                    fontSize: root.fontSize
-                    onArmed: root.disarmOthers(comboKey2Field)
                     onKeyCaptured: root.rebuildCombo()
                 }
             }
@@ -696,14 +690,8 @@ Item {
                 ShadedList {
                     id: macroList
                     objectName: "macroList"
-                        width: parent.width
+                    page: root
                     model: root.macroNames
-                    sourceFrame: root.commonPicture("btnFileListFrame")
-                    sourceList: root.commonPicture("filelist_BASE")
-                    textColor: root.colorEnable
-                    accentColor: root.textColor
-                    fontFamily: root.fontFamily
-                    fontSize: root.fontSize
                     onIndexChosen: {
                         ui_View.playMedia_Index(4)
                         root.assignMacro()
@@ -718,16 +706,11 @@ Item {
                         model: root.keyModel.macroModeStrings
                         Column {
                             spacing: 8
-                            RadioButton {
+                            PageRadioButton {
                                 objectName: "macroMode" + index
+                                page: root
                                 text: root.stringAt(modelData)
                                 isSelected: root.macroMode === index
-                                source0: root.commonPicture("checkbox_0")
-                                source1: root.commonPicture("checkbox_1")
-                                textColor: root.colorEnable
-                                textLitColor: root.textColor
-                                fontFamily: root.fontFamily
-                                fontSize: root.fontSize
                                 onClicked: root.chooseMacroMode(index)
                             }
                             Row {
@@ -740,21 +723,15 @@ Item {
                                     value: root.macroCount
                                     limit: root.keyModel.macroCountLimit
                                     digits: 5
-                                    acceptedValueOf: root.keyModel.clampedCount
+                                    page: root
                                     sourceFrame: root.commonPicture("draw_inputValue")
-                                    textColor: root.textColor
-                                    fontFamily: root.fontFamily
-                                    fontSize: root.fontSize
                                     onValueAccepted: function(value) { root.acceptMacroCount(value) }
                                 }
-                                Text {
+                                PageText {
+                                    page: root
                                     height: 24
                                     verticalAlignment: Text.AlignVCenter
                                     text: root.stringAt(97)
-                                    color: root.colorEnable
-                                    font.family: root.fontFamily
-                                    font.pixelSize: root.fontSize
-                                    font.bold: true
                                 }
                             }
                         }
@@ -768,73 +745,46 @@ Item {
                 visible: root.shownCategory === root.keyModel.fireCategory
                 Row {
                     spacing: 18
-                    RadioButton {
+                    PageRadioButton {
                         objectName: "fireMouseSource"
+                        page: root
                         text: root.stringAt(47)
                         isSelected: root.isFireMouseSource
-                        source0: root.commonPicture("checkbox_0")
-                        source1: root.commonPicture("checkbox_1")
-                        textColor: root.colorEnable
-                        textLitColor: root.textColor
-                        fontFamily: root.fontFamily
-                        fontSize: root.fontSize
                         onClicked: root.chooseFireSource(true)
                     }
-                    RadioButton {
+                    PageRadioButton {
                         objectName: "fireKeySource"
+                        page: root
                         text: root.stringAt(46)
                         isSelected: !root.isFireMouseSource
-                        source0: root.commonPicture("checkbox_0")
-                        source1: root.commonPicture("checkbox_1")
-                        textColor: root.colorEnable
-                        textLitColor: root.textColor
-                        fontFamily: root.fontFamily
-                        fontSize: root.fontSize
                         onClicked: root.chooseFireSource(false)
                     }
                 }
                 ShadedList {
                     id: fireButtonList
                     objectName: "fireButtonList"
+                    page: root
                     y: 32
-                        visible: root.isFireMouseSource
-                    width: parent.width
+                    visible: root.isFireMouseSource
                     model: root.labelsOf(root.keyModel.mouseStrings.slice(0, 5))
-                    sourceFrame: root.commonPicture("btnFileListFrame")
-                    sourceList: root.commonPicture("filelist_BASE")
-                    textColor: root.colorEnable
-                    accentColor: root.textColor
-                    fontFamily: root.fontFamily
-                    fontSize: root.fontSize
                     onIndexChosen: {
                         ui_View.playMedia_Index(4)
                         root.rebuildFire()
                     }
                 }
-                KeyInput_2 {
+                PageKeyField {
                     id: fireKeyField
                     objectName: "fireKeyField"
+                    page: root
                     y: 32
                     visible: !root.isFireMouseSource
-                    width: parent.width
-                    height: 30
-                    labelFor: root.labelFor
-                    sourceFrame: root.commonPicture("btnFrame")
-                    textColor: root.colorEnable
-                    accentColor: root.textColor
-                    fontFamily: root.fontFamily
-                    fontSize: root.fontSize
-                    onArmed: root.disarmOthers(fireKeyField)
                     onKeyCaptured: root.rebuildFire()
                 }
-                Text {
+                PageText {
+                    page: root
                     y: 76
                     width: parent.width
                     text: root.stringAt(3)
-                    color: root.colorEnable
-                    font.family: root.fontFamily
-                    font.pixelSize: root.fontSize
-                    font.bold: true
                     elide: Text.ElideRight
                 }
                 Slider {
@@ -862,14 +812,11 @@ Item {
                         font: fireText.font
                         text: "          "
                     }
-                    Text {
+                    PageText {
                         id: fireText
+                        page: root
                         anchors.verticalCenter: parent.verticalCenter
                         text: "FIRE【          】times"
-                        color: root.colorEnable
-                        font.family: root.fontFamily
-                        font.pixelSize: root.fontSize
-                        font.bold: true
                     }
                     NumberField {
                         objectName: "fireCountField"
@@ -878,10 +825,7 @@ Item {
                         value: root.fireCount
                         limit: root.keyModel.fireCountLimit
                         digits: 3
-                        acceptedValueOf: root.keyModel.clampedCount
-                        textColor: root.textColor
-                        fontFamily: root.fontFamily
-                        fontSize: root.fontSize
+                        page: root
                         onValueAccepted: function(value) {
                             root.fireCount = value
                             root.rebuildFire()
@@ -895,14 +839,8 @@ Item {
         ShadedList {
             id: categoryList
             objectName: "categoryList"
-            width: parent.width
+            page: root
             model: root.categoryLabels
-            sourceFrame: root.commonPicture("btnFileListFrame")
-            sourceList: root.commonPicture("filelist_BASE")
-            textColor: root.colorEnable
-            accentColor: root.textColor
-            fontFamily: root.fontFamily
-            fontSize: root.fontSize
             onIndexChosen: function(index) { root.chooseCategory(index) }
         }
     }
