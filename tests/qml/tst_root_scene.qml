@@ -76,6 +76,7 @@ TestCase {
         var scene = makeScene()
         answer(shippedList)
         scene.initUI()
+        // The pages' own reads follow.
         compare(ui_View.callNames().slice(0, 7), ["loadApConfig", "setEnableAudio", "chkLanguages", "getGlobalStrings",
                                                   "getProductLayoutStrings_Q4", "getIsSkinShow", "loadDeviceApConfig"])
         compare(ui_View.argumentsOf("getProductLayoutStrings_Q4"), [["096000"]])
@@ -216,6 +217,7 @@ TestCase {
     function test_bottomBar() {
         var scene = openedScene()
         mouseClick(findChild(scene, "allSaveButton"))
+        // The pages' applies lie between the click sound and the lock.
         var names = ui_View.callNames()
         compare(names[0], "playMedia_Index")
         compare(names[names.length - 1], "setEnabled")
