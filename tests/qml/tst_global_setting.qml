@@ -223,6 +223,26 @@ TestCase {
         compare(panel.chosenTextColor, Qt.rgba(0, 0, 1, 105 / 255))
     }
 
+    // Controls the user moved follow the panel again when a reset brings
+    // the factory values back.
+    function test_resetMovesTheControlsBack() {
+        var panel = makePanel()
+        answerShippedConfiguration(shippedList)
+        panel.initUI()
+        var slider = findChild(panel, "brightnessSlider")
+        var checkbox = findChild(panel, "backgroundCheckbox")
+        var languages = findChild(panel, "languageList")
+        mouseClick(slider, slider.width * 0.3, 7)
+        mouseClick(checkbox)
+        languages.indexChosen(2)
+        verify(slider.currentIndex !== shippedList[30])
+        verify(checkbox.isChecked)
+        panel.reset()
+        compare(slider.currentIndex, Number(shippedList[30]))
+        compare(checkbox.isChecked, false)
+        compare(languages.currentIndex, Number(shippedList[4]))
+    }
+
     // Sound off while the file is replaced; everything read again; then
     // the background if the restored file wants sound.
     function test_reset() {

@@ -473,7 +473,7 @@ Item {
         objectName: "backgroundCheckbox"
         x: 118
         y: 182
-        isChecked: root.isCustomBackground
+        Binding on isChecked { value: root.isCustomBackground }
         source0: root.commonPicture("checkbox_0")
         source1: root.commonPicture("checkbox_1")
         onToggled: function(isChecked) { root.chooseCustomBackground(isChecked) }
@@ -569,7 +569,9 @@ Item {
         x: 118
         y: 311
         width: 168
-        currentIndex: root.brightnessStep
+        // A Binding, not a plain one: the slider sets its own index when the
+        // user moves it, which would end a plain binding for good.
+        Binding on currentIndex { value: root.brightnessStep }
         sourceBase: root.commonPicture("slider_BASE")
         sourceFiller0: root.commonPicture("slider_FILLER_0")
         sourceFiller1: root.commonPicture("slider_FILLER_1")
@@ -646,7 +648,7 @@ Item {
         width: 200
         height: 30
         model: root.languageNames
-        currentIndex: root.languageIndex
+        Binding on currentIndex { value: root.languageIndex }
         sourceFrame: root.commonPicture("btnFileListFrame")
         sourceList: root.commonPicture("filelist_BASE")
         textColor: root.colorEnable
