@@ -135,6 +135,7 @@ Item {
 
     function closePopups() {
         menu_Prof.closeMenu()
+        page_Macro.closePopups()
         page_Color.closePopups()
         page_Sensor.closePopups()
     }
