@@ -485,7 +485,8 @@ Item {
                         skinPath: root.skinPath
                         icon: modelData.icon
                         enabled: root.isMacroButtonUsable(pair.pairIndex * 2 + index)
-                        isSelected: pair.pairIndex === 1 && index === 0 && root.isRecordStart
+                        // Stop stays lit while keys are being recorded.
+                        isSelected: pair.pairIndex === 1 && index === 1 && root.isRecordStart
                         onIsHoveredChanged: root.hover(modelData.hint, isHovered)
                         onClicked: root.clickMacroButton(pair.pairIndex * 2 + index)
                     }
