@@ -14,6 +14,7 @@
 #include "app/widget.h"
 #include "device/link_state.h"
 #include "emulator/emulated_mouse.h"
+#include "guarded_test_case.h"
 #include "input/key_capture.h"
 #include "scene_driver.h"
 #include "settings_folder.h"
@@ -141,11 +142,14 @@ std::vector<uint8_t> slotHolding(std::vector<uint8_t> bytes) {
 
 }  // namespace
 
-class MacroPageJourneys : public QObject {
+class MacroPageJourneys : public GuardedTestCase {
     Q_OBJECT
 
 private slots:
-    void init() { QTest::failOnWarning(kAnyWarningButTheMachines); }
+    void init() {
+        GuardedTestCase::init();
+        QTest::failOnWarning(kAnyWarningButTheMachines);
+    }
 
     // A new macro, two keys recorded, a pause and the right button added;
     // assigned to slot 1 as the key-definition page assigns it. The next
