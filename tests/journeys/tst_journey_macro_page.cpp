@@ -11,22 +11,14 @@
 #include <QtTest>
 
 #include "app/startup.h"
-#include "app/widget.h"
-#include "device/link_state.h"
 #include "emulator/emulated_mouse.h"
 #include "guarded_test_case.h"
 #include "input/key_capture.h"
-#include "scene_driver.h"
+#include "program_run.h"
 #include "settings_folder.h"
-#include "test_doubles.h"
 #include "ui/my_qquick_view.h"
 
 namespace {
-
-// A machine without a sound server or a runtime folder may say so; any
-// other warning (QML, pictures) fails the journey.
-const QRegularExpression kAnyWarningButTheMachines(
-    "^(?!.*(PulseAudio|XDG_RUNTIME_DIR|Failed to connect)).*");
 
 const QString kDown = QStringLiteral("    [Down]");
 const QString kUp = QStringLiteral("      [Up]");
@@ -36,38 +28,20 @@ const QString kDelay = QStringLiteral("   [Delay]");
 constexpr quint32 kEvdevA = 30;
 constexpr quint32 kEvdevB = 48;
 
-// The program with animation off on the emulated mouse, in a copy of the
-// build's modules folder, its key capture installed as the entry point
-// installs it, showing the macro page.
-struct MacroProgram {
-    ProgramFolder folder;
-    RecordingPrompt prompt;
-    EmulatedMouse mouse;
-    std::unique_ptr<Widget> window;
-    std::unique_ptr<SceneDriver> driver;
-
+// The program with animation off, its key capture installed as the entry
+// point installs it, showing the macro page.
+struct MacroProgram : ProgramRun {
     bool start() {
-        QSettings config(folder.path("modules/setting/apConfig.bin"), QSettings::IniFormat);
-        config.setValue("common/3", "1");
-        config.sync();
-        resetLinkState();
-        window = std::make_unique<Widget>();
-        window->setDeviceBackend(&mouse);
-        driver = std::make_unique<SceneDriver>(window->view());
+        setConfiguration({{3, "1"}});
+        if (!show()) return false;
         initInputHooks(nullptr, false);
         setKeyboardCallback(onHookKey, window.get());
-        return startProgram(*window) && driver->waitForOpening() && click("functionButton1");
+        return driver->waitForOpening() && click("functionButton1");
     }
 
     ~MacroProgram() {
         removeHooks();
         setKeyboardCallback(nullptr, nullptr);
-    }
-
-    bool click(const QString& name, Qt::MouseButton button = Qt::LeftButton) {
-        const bool isClicked = driver->click(name, button);
-        driver->waitUntilSettled();
-        return isClicked;
     }
 
     // A key as the window system hands it to the window (with the X11
@@ -82,17 +56,16 @@ struct MacroProgram {
         QCoreApplication::instance()->notify(window->windowHandle(), &event);
     }
 
-    QQuickItem* page() const { return driver->item("page_Macro"); }
+    QQuickItem* page() const { return item("page_Macro"); }
     QString selectedName() const { return page()->property("selectedName").toString(); }
     QStringList listedNames() const {
-        return driver->item("macroLibraryList")->property("names").toStringList();
+        return item("macroLibraryList")->property("names").toStringList();
     }
     // Renames the row in place by typing into its editor; true when the
     // list reported exactly that new name to the page.
     bool rename(const QString& row, const QString& typed) {
         if (!menuEntry(row, "macroMenuRename") || editingRow() < 0) return false;
-        QSignalSpy renamed(driver->item("macroLibraryList"),
-                           SIGNAL(renamed(int, QString, QString)));
+        QSignalSpy renamed(item("macroLibraryList"), SIGNAL(renamed(int, QString, QString)));
         QQuickWidget* scene = window->view();
         QTest::keySequence(scene, QKeySequence::SelectAll);
         QTest::keyClick(scene, Qt::Key_Delete);
@@ -101,9 +74,7 @@ struct MacroProgram {
         return editingRow() < 0 && renamed.size() == 1 && renamed.at(0).at(2).toString() == typed;
     }
 
-    int editingRow() const {
-        return driver->item("macroLibraryList")->property("editingIndex").toInt();
-    }
+    int editingRow() const { return item("macroLibraryList")->property("editingIndex").toInt(); }
     qsizetype shownLineCount() const { return page()->property("actions").toList().size(); }
     QString macroFile(const QString& name) const {
         return folder.path("modules/macro/" + name + ".bin");
@@ -128,8 +99,8 @@ struct MacroProgram {
     // Right click on the row, then the menu entry once the menu is drawn.
     bool menuEntry(const QString& row, const QString& entry) {
         return click(row, Qt::RightButton) &&
-               SceneDriver::waitUntil(
-                   [this] { return driver->item("macroMenu")->opacity() >= 1.0; }, 5000) &&
+               SceneDriver::waitUntil([this] { return item("macroMenu")->opacity() >= 1.0; },
+                                      5000) &&
                click(entry);
     }
 };
@@ -148,7 +119,7 @@ class MacroPageJourneys : public GuardedTestCase {
 private slots:
     void init() {
         GuardedTestCase::init();
-        QTest::failOnWarning(kAnyWarningButTheMachines);
+        QTest::failOnWarning(anyWarningButTheMachines());
     }
 
     // A new macro, two keys recorded, a pause and the right button added;
