@@ -744,6 +744,8 @@ Item {
         currentIndex: 0
         sourceFrame: root.picture("btnFileListFrame")
         sourceList: root.picture("filelist_BASE")
+        // The open list covers the pause field; its text must not show through.
+        listFillColor: "#F2141A22"
         textColor: root.colorEnable
         accentColor: root.textColor
         fontFamily: root.fontFamily
