@@ -136,6 +136,7 @@ Item {
     function closePopups() {
         menu_Prof.closeMenu()
         page_Keydefine.closePopups()
+        page_Macro.closePopups()
         page_Color.closePopups()
         page_Sensor.closePopups()
     }

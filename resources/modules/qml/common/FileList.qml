@@ -47,6 +47,12 @@ Item {
         return name === "" || name === oldName ? "" : name
     }
 
+    // Scrolls the list so that the row is shown.
+    function showRow(index) {
+        if (index >= 0 && index < names.length)
+            list.positionViewAtIndex(index, ListView.Contain)
+    }
+
     function startRename(index) {
         if (index < 0 || index >= names.length)
             return
