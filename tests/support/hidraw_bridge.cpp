@@ -203,6 +203,9 @@ HidrawBridge::~HidrawBridge() {
     // A caller still waiting in a call would be left talking to a testbed
     // that is gone: release it with an error first.
     for (const auto& transfer : transfers) transfer->complete(-1, ENODEV);
+    for (const auto& node : nodes)
+        for (const auto& file : node->files)
+            if (file->isReadWaiting) umockdev_ioctl_client_complete(file->client, -1, EIO);
     for (const auto& node : nodes) {
         umockdev_testbed_detach_ioctl(testbed, node->path.c_str(), nullptr);
         g_object_unref(node->handler);
