@@ -2,6 +2,7 @@
 
 #include <link.h>
 #include <linux/capability.h>
+#include <pty.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -34,10 +35,21 @@ std::vector<std::string> loadedObjects(const char* text) {
     return search.found;
 }
 
+// The bridge serves every node from a pseudo-terminal.
+std::string pseudoTerminalProblem() {
+    int master = -1;
+    int slave = -1;
+    if (openpty(&master, &slave, nullptr, nullptr, nullptr) < 0)
+        return std::string("no pseudo-terminals for the hidraw nodes: ") + std::strerror(errno);
+    close(master);
+    close(slave);
+    return {};
+}
+
 }  // namespace
 
 std::string runUnderUmockdev(char** argv) {
-    if (!loadedObjects("libumockdev-preload").empty()) return {};
+    if (!loadedObjects("libumockdev-preload").empty()) return pseudoTerminalProblem();
     if (std::getenv(kRestartedVariable))
         return std::string(kPreloadLibrary) +
                " could not be preloaded: install the package umockdev";

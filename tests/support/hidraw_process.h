@@ -9,7 +9,7 @@
 // not loaded yet, the process starts itself again with it in LD_PRELOAD
 // (after the sanitizer runtime, which must come first). Call it first thing
 // in main(), before any thread starts. Returns an empty string when the
-// library is loaded, else why it cannot be.
+// library is loaded and the bridge can work, else why not.
 std::string runUnderUmockdev(char** argv);
 
 // While it lives, the calling thread, and every thread it starts meanwhile,
