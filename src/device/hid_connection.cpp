@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <algorithm>
 
+#include "device/device_logging.h"
 #include "device/hid_thread.h"
 #include "ui/prompt.h"
 
@@ -49,6 +50,15 @@ void Hid_Thread::updateDeviceList(const QList<DevInfo>& table) {
                 interfaces[1].eventPath = eventCandidate;
             }
         }
+        if (interfaces[1].cmdPath.empty())
+            qCDebug(lcDevice,
+                    "no %04x:%04x with a command interface %04x/%04x and an event interface "
+                    "%04x/%04x",
+                    mouse.vid, mouse.pid, mouse.usagePage, mouse.usage, mouse.usagePage2,
+                    mouse.usage2);
+        else
+            qCDebug(lcDevice, "mouse: command interface %s, event interface %s",
+                    interfaces[1].cmdPath.c_str(), interfaces[1].eventPath.c_str());
     }
     deviceRows = rows;
     transport->setDevices(std::move(interfaces));
@@ -171,6 +181,7 @@ void Hid_Thread::listenDevice(uint did) {
         handle = transport->openEventInterface(did);
         if (!handle) qDebug("Device removed");  // the failed open cleared the path
     }
+    if (handle) qCDebug(lcDevice, "listening on %s", entry.eventPath.c_str());
     uchar buffer[4];
     while (handle && isListening) {
         const int count = hidBackend->readTimeout(handle, buffer, sizeof buffer, kListenSliceMs);

@@ -67,7 +67,7 @@ private:
     HidHandle* openCmdInterface(uint did);
     HidHandle* openInterface(uint did, bool isEventInterface);
     void closeCmdInterface();
-    bool sendCommandReport(DeviceCommand& command);
+    HidHandle* sendCommandReport(DeviceCommand& command);
     bool fail();
     void waitDeviceReady();
 

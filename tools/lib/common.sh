@@ -13,6 +13,7 @@ q4_packages=(
     qml6-module-qttest qml6-module-qtmultimedia
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     xvfb xauth xcompmgr x11-apps x11-xserver-utils fonts-wqy-microhei fonts-dejavu-core
+    umockdev libumockdev-dev
 )
 
 ensure_packages() {
