@@ -17,6 +17,7 @@
 #include "device/hid_thread.h"
 #include "device/report_codec.h"
 #include "emulator/emulated_devices.h"
+#include "guarded_test_case.h"
 #include "hidraw_bridge.h"
 #include "hidraw_process.h"
 #include "test_doubles.h"
@@ -345,7 +346,7 @@ double setFloor(int dataLength, int reportLength) {
 
 }  // namespace
 
-class HidrawPath : public QObject {
+class HidrawPath : public GuardedTestCase {
     Q_OBJECT
 
 public:
