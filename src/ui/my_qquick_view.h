@@ -13,7 +13,7 @@ class MacroLibrary;
 class MouseSettings;
 class PointerSettings;
 class ProfileStore;
-class QSettings;
+class SettingsFile;
 class SoundBoard;
 
 // The one object through which every QML page reaches the back end,
@@ -42,7 +42,7 @@ public:
 
     SoundBoard& sounds() { return *soundBoard; }
     ProfileStore& profiles() { return *profileStore; }
-    QSettings* currentProfileSettings() const;
+    SettingsFile* currentProfileSettings() const;
     const QStringList& messageStrings() const;
 
     Hid_Thread* hid = nullptr;

@@ -1,11 +1,11 @@
 // The profile store: export, import and reset of whole profiles, the default
 // values of the pages, and switching the current profile.
 
-#include <QSettings>
 #include <QtTest>
 
 #include "link_fixture.h"
 #include "settings/profile_store.h"
+#include "settings/settings_file.h"
 #include "settings_folder.h"
 
 namespace {
