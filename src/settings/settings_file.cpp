@@ -105,7 +105,11 @@ void SettingsFile::read() {
     readState = diskState();
     original.clear();
     const QSettings file(path, QSettings::IniFormat);
-    for (const QString& key : file.allKeys()) original.insert(key, file.value(key));
+    // A key with an empty name or doubled slashes (only a hand-made file has
+    // one) cannot be read by anyone: the library answers such a name with
+    // the value of its tidied form. It is left out, so a write drops it.
+    for (const QString& key : file.allKeys())
+        if (normalizedSettingsKey(key) == key) original.insert(key, file.value(key));
     isFormatError = file.status() == QSettings::FormatError;
 }
 
