@@ -6,6 +6,7 @@
 //
 // Input: the file. The shipped files are the seeds.
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
 #include <algorithm>
@@ -76,5 +77,8 @@ void writeBack(const QByteArray& text) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ensureApplication();
     writeBack(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    // No event loop runs here: what the settings objects posted is dropped
+    // now, or the queue of posted events would grow with every input.
+    QCoreApplication::sendPostedEvents();
     return 0;
 }
