@@ -120,7 +120,10 @@ bool AtomicFile::open() {
     struct stat existing {};
     const bool isReplacing = ::stat(path.constData(), &existing) == 0;
     if (isReplacing) {
+        // Only a plain file is replaced: renaming over a folder, a device or
+        // a pipe a user picked as export target would remove it.
         if (S_ISDIR(existing.st_mode)) return fail("open", EISDIR);
+        if (!S_ISREG(existing.st_mode)) return fail("open", EINVAL);
         // The settings library does not replace a file it may not write.
         if (::access(path.constData(), W_OK) != 0) return fail("open", errno);
     } else if (!QDir().mkpath(QFileInfo(target).absolutePath())) {

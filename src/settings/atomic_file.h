@@ -23,7 +23,7 @@
 //
 // Like the settings library, the writer creates missing folders on the way
 // to a new file, keeps the permissions of the file it replaces, and refuses
-// to replace a file that is not writable.
+// to replace a file that is not writable. It replaces plain files only.
 //
 // Threads: the settings files are written on the GUI thread only; nothing
 // here is shared except the test seam below, which is installed and removed

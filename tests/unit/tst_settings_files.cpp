@@ -2,6 +2,8 @@
 // it writes at the next pass of the event loop, and what it reads is what
 // the disk holds.
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRect>
@@ -9,6 +11,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "settings/atomic_file.h"
 #include "settings/settings_file.h"
 #include "settings_folder.h"
 
@@ -217,6 +220,19 @@ private slots:
         file.setValue("a/b", 4);
         QVERIFY(file.sync());
         QCOMPARE(folder.read("p.bin"), QByteArray("[a]\nb=4\n"));
+    }
+
+    // Only plain files are replaced: a folder or a pipe picked as an export
+    // target stays what it is.
+    void onlyPlainFilesAreReplaced() {
+        QVERIFY(QDir(folder.path()).mkdir("folder"));
+        QVERIFY(mkfifo(QFile::encodeName(folder.path("pipe")).constData(), 0600) == 0);
+        for (const char* name : {"folder", "pipe"}) {
+            QVERIFY(!writeFileAtomically(folder.path(name), "[a]\nb=1\n"));
+            QCOMPARE(QDir(folder.path())
+                         .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                     QStringList({"folder", "pipe"}));
+        }
     }
 
     // An object whose file was replaced by another writes nothing more.
