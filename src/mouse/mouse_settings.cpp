@@ -2,12 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QSettings>
 #include <algorithm>
 #include <array>
 
 #include "device/hid_thread.h"
 #include "mouse/pointer_settings.h"
+#include "settings/settings_file.h"
 #include "ui/prompt.h"
 
 namespace {
@@ -56,7 +56,7 @@ QVariantList intList(const std::array<uchar, N>& bytes) {
 
 }  // namespace
 
-MouseSettings::MouseSettings(Hid_Thread* deviceLink, std::function<QSettings*()> profile,
+MouseSettings::MouseSettings(Hid_Thread* deviceLink, std::function<SettingsFile*()> profile,
                              std::function<QStringList()> messages)
     : hid(deviceLink), currentProfile(std::move(profile)), messageStrings(std::move(messages)) {}
 
@@ -65,12 +65,12 @@ int MouseSettings::deviceType() const {
 }
 
 void MouseSettings::store(const QString& key, const QVariant& value) {
-    if (QSettings* profile = currentProfile ? currentProfile() : nullptr)
+    if (SettingsFile* profile = currentProfile ? currentProfile() : nullptr)
         profile->setValue(key, value);
 }
 
 QVariant MouseSettings::stored(const QString& key, const QVariant& fallback) const {
-    QSettings* profile = currentProfile ? currentProfile() : nullptr;
+    SettingsFile* profile = currentProfile ? currentProfile() : nullptr;
     return profile ? profile->value(key, fallback) : fallback;
 }
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 class Hid_Thread;
-class QSettings;
+class SettingsFile;
 
 // What the mouse pages (sensor, colour, key definition) read and change:
 // every value the user sets is written into the current profile first and
@@ -41,7 +41,7 @@ public:
     // time of the call (never kept, import and reset replace it); a null
     // answer stores nothing and reads the fallbacks. messageStrings hands
     // out msg/0 to msg/5 of the active language.
-    MouseSettings(Hid_Thread* deviceLink, std::function<QSettings*()> currentProfile,
+    MouseSettings(Hid_Thread* deviceLink, std::function<SettingsFile*()> currentProfile,
                   std::function<QStringList()> messageStrings);
 
     void setDeviceLink(Hid_Thread* deviceLink) { hid = deviceLink; }
@@ -120,6 +120,6 @@ private:
     QVariantList storedNumbers(const QString& key) const;
 
     Hid_Thread* hid;
-    std::function<QSettings*()> currentProfile;
+    std::function<SettingsFile*()> currentProfile;
     std::function<QStringList()> messageStrings;
 };

@@ -3,11 +3,12 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QGuiApplication>
-#include <QSettings>
 #include <QStyleHints>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+
+#include "settings/settings_file.h"
 
 // Last: Xlib defines macros (None, Bool, Status...) that clash with Qt names.
 #include <X11/Xlib.h>
@@ -160,7 +161,7 @@ bool X11PointerBackend::setMotion(const Motion& motion) {
     return true;
 }
 
-PointerSettings::PointerSettings(std::function<QSettings*()> profile,
+PointerSettings::PointerSettings(std::function<SettingsFile*()> profile,
                                  std::unique_ptr<PointerBackend> backend)
     : currentProfile(std::move(profile)),
       system(backend ? std::move(backend) : X11PointerBackend::forSession()) {}
@@ -181,7 +182,7 @@ int PointerSettings::doubleClickTimeFor(unsigned index) {
 }
 
 void PointerSettings::store(const char* key, unsigned index) {
-    if (QSettings* profile = currentProfile ? currentProfile() : nullptr)
+    if (SettingsFile* profile = currentProfile ? currentProfile() : nullptr)
         profile->setValue(key, index);
 }
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-class QSettings;
+class SettingsFile;
 
 // The desktop's side of the pointer settings: cursor speed, lines per wheel
 // notch, double-click time, and pointer acceleration with its thresholds.
@@ -127,7 +127,7 @@ public:
     // currentProfile hands out the current profile's settings object at the
     // time of the call (null: nothing is stored). Without a back end the one
     // for this session is used (X11PointerBackend::forSession).
-    explicit PointerSettings(std::function<QSettings*()> currentProfile,
+    explicit PointerSettings(std::function<SettingsFile*()> currentProfile,
                              std::unique_ptr<PointerBackend> backend = nullptr);
     ~PointerSettings();
     PointerSettings(const PointerSettings&) = delete;
@@ -151,6 +151,6 @@ public:
 private:
     void store(const char* key, unsigned index);
 
-    std::function<QSettings*()> currentProfile;
+    std::function<SettingsFile*()> currentProfile;
     std::unique_ptr<PointerBackend> system;
 };

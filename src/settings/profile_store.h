@@ -5,8 +5,8 @@
 #include <QVariantList>
 
 class Hid_Thread;
-class QSettings;
 class QWidget;
+class SettingsFile;
 
 // The ten profiles "p1.bin" to "p10.bin" (positions 0 to 9) in the settings
 // folder, and the default profile "pD.bin" they are reset from and the pages
@@ -15,7 +15,8 @@ class QWidget;
 // The store holds one settings object per profile and the index of the
 // current one. The device wrappers write into current() and read from it;
 // their keys are the profile's ("sensor/stage_Q4", "keydefine_Q4/3", ...).
-// Writes reach a file at the settings library's deferred write-back.
+// Writes reach a file at the next pass of the event loop; one that fails is
+// logged, and the profile then reads as the file still holds it.
 //
 // Whole-profile operations (export, import, reset) copy files. Import and
 // reset never leave a profile half-copied: the new content is written beside
@@ -51,10 +52,10 @@ public:
 
     // The settings object of the current profile. Import and reset replace
     // objects, so callers must not keep it.
-    QSettings* current() const { return profiles.at(currentIndex); }
+    SettingsFile* current() const { return profiles.at(currentIndex); }
     int currentProfile() const { return currentIndex; }
     // The settings object at a position; null outside 0 to 9.
-    QSettings* profile(int index) const;
+    SettingsFile* profile(int index) const;
     // "<folder>/p<index + 1>.bin" and "<folder>/pD.bin".
     QString profilePath(int index) const;
     QString defaultProfilePath() const;
@@ -90,12 +91,6 @@ private:
 
     Hid_Thread* hid;
     QString folder;
-    QList<QSettings*> profiles;  // owned; replaced ones go with deleteLater
+    QList<SettingsFile*> profiles;  // owned; replaced ones go with deleteLater
     int currentIndex = 0;
 };
-
-// Replaces target by a byte-for-byte copy of source, for every settings file
-// the program copies. The copy is written to a temporary file beside target
-// and takes target's place only when complete, so on failure target is left
-// as it was. False when source cannot be read or the copy cannot be written.
-bool replaceFileWithCopy(const QString& source, const QString& target);

@@ -1,11 +1,11 @@
 #include "ui/keyboard_wrappers.h"
 
-#include <QSettings>
 #include <QStringList>
 #include <array>
 #include <utility>
 
 #include "device/hid_thread.h"
+#include "settings/settings_file.h"
 
 namespace {
 
@@ -52,17 +52,17 @@ QVariantList listOf(std::initializer_list<uchar> bytes) {
 }  // namespace
 
 KeyboardWrappers::KeyboardWrappers(Hid_Thread* deviceLink,
-                                   std::function<QSettings*()> currentProfile)
+                                   std::function<SettingsFile*()> currentProfile)
     : hid(deviceLink), profile(std::move(currentProfile)) {}
 
 void KeyboardWrappers::store(const QString& key, const QVariantList& value) const {
-    if (QSettings* settings = profile ? profile() : nullptr) settings->setValue(key, value);
+    if (SettingsFile* settings = profile ? profile() : nullptr) settings->setValue(key, value);
 }
 
 // A list written in this run is still the list it was set to; one read from
 // the file is text. Both come back as the file's text.
 QVariantList KeyboardWrappers::stored(const QString& key) const {
-    QSettings* settings = profile ? profile() : nullptr;
+    SettingsFile* settings = profile ? profile() : nullptr;
     if (!settings) return {};
     QVariantList result;
     for (const QString& entry : settings->value(key).toStringList()) result.append(entry);

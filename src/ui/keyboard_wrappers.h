@@ -6,7 +6,7 @@
 #include <functional>
 
 class Hid_Thread;
-class QSettings;
+class SettingsFile;
 
 // The view's keyboard slots: each takes the page's values, keeps what the
 // profile keeps, and hands the bytes to the device link's command of the
@@ -41,7 +41,7 @@ public:
     // deviceLink may be null until the host has one; not owned.
     // currentProfile returns the current profile's settings object (it
     // changes with the profile switch, so it is asked on every call).
-    KeyboardWrappers(Hid_Thread* deviceLink, std::function<QSettings*()> currentProfile);
+    KeyboardWrappers(Hid_Thread* deviceLink, std::function<SettingsFile*()> currentProfile);
 
     void setDeviceLink(Hid_Thread* deviceLink) { hid = deviceLink; }
 
@@ -78,5 +78,5 @@ private:
     QVariantList stored(const QString& key) const;
 
     Hid_Thread* hid;
-    std::function<QSettings*()> profile;
+    std::function<SettingsFile*()> profile;
 };

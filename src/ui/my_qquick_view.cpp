@@ -1,7 +1,6 @@
 #include "ui/my_qquick_view.h"
 
 #include <QQuickItem>
-#include <QSettings>
 
 #include "device/hid_thread.h"
 #include "keys/key_name_table.h"
@@ -12,6 +11,7 @@
 #include "settings/language_files.h"
 #include "settings/macro_library.h"
 #include "settings/profile_store.h"
+#include "settings/settings_file.h"
 #include "ui/keyboard_wrappers.h"
 #include "ui/sound_board.h"
 
@@ -44,7 +44,7 @@ void myQQuickView::setDeviceLink(Hid_Thread* link) {
     keyboardWrappers->setDeviceLink(link);
 }
 
-QSettings* myQQuickView::currentProfileSettings() const {
+SettingsFile* myQQuickView::currentProfileSettings() const {
     return profileStore->current();
 }
 
@@ -65,7 +65,7 @@ void myQQuickView::detectMouse(bool isDown, uint buttonCode, uint x, uint y) {
 void myQQuickView::syncFW() {
     if (!hid || hid->currentDeviceType() != 0) return;
     uchar buffer[512] = {};
-    QSettings* profile = currentProfileSettings();
+    SettingsFile* profile = currentProfileSettings();
     for (uchar index = 0; index < 5; ++index) {
         hid->hid_92H_GetUserPicture(index, buffer);
         QVariantList picture;

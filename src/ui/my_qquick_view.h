@@ -15,7 +15,7 @@ class MacroLibrary;
 class MouseSettings;
 class PointerSettings;
 class ProfileStore;
-class QSettings;
+class SettingsFile;
 class SoundBoard;
 
 // The one object through which every QML page reaches the back end,
@@ -46,7 +46,7 @@ public:
     // The root item's functions the back end calls.
     RootScene& root() { return rootScene; }
     ProfileStore& profiles() { return *profileStore; }
-    QSettings* currentProfileSettings() const;
+    SettingsFile* currentProfileSettings() const;
     const QStringList& messageStrings() const;
 
     Hid_Thread* hid = nullptr;

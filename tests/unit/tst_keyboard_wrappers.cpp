@@ -3,7 +3,6 @@
 // directory. What the keyboard received is checked on its model and its
 // transcript, what the profile kept in the file's own text.
 
-#include <QSettings>
 #include <QtTest>
 
 #include "device/device_table.h"
@@ -11,6 +10,7 @@
 #include "guarded_test_case.h"
 #include "link_fixture.h"
 #include "settings/profile_store.h"
+#include "settings/settings_file.h"
 #include "test_doubles.h"
 #include "ui/keyboard_wrappers.h"
 
@@ -47,9 +47,9 @@ struct Bench : DevicesFixture {
         return reports;
     }
     // The profile as a fresh reader of its file sees it.
-    std::unique_ptr<QSettings> profileFile() {
+    std::unique_ptr<SettingsFile> profileFile() {
         profiles.current()->sync();
-        return std::make_unique<QSettings>(profiles.profilePath(0), QSettings::IniFormat);
+        return std::make_unique<SettingsFile>(profiles.profilePath(0));
     }
     EmulatedKeyboard::State keyboard() {
         link.waitForPendingTransfer();

@@ -4,6 +4,7 @@
 // the folder.
 
 #include <QDirIterator>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <optional>
@@ -168,6 +169,7 @@ private slots:
     // An assignment counts only on the device type it was made on: elsewhere
     // it reads as unassigned, and only there does saving the lines send it
     // again (mouse index i to slot id i + 1, keyboard index i to slot id i).
+    // A line the old file cannot parse does not make the save a failure.
     void assignmentOfTheCurrentDevice_data() {
         QTest::addColumn<Assignment>("row");
         QTest::newRow("mouse 0") << Assignment{false, 0, 1, 0, "00 13 01 80 00 00 00 00 6B"};
@@ -183,6 +185,10 @@ private slots:
         QFETCH(Assignment, row);
         Link device(row.isKeyboardCurrent);
         writeMacro(path("Saved"), {}, row.index, 3, row.did);
+        writeFile(path("Saved"), readFile(path("Saved")) + "a line without a value\n");
+        QSettings parsed(path("Saved"), QSettings::IniFormat);
+        parsed.allKeys();
+        QCOMPARE(parsed.status(), QSettings::FormatError);
         MacroLibrary library(&device.link, folder);
         QCOMPARE(configOf(library, "Saved"), QString("%1 3").arg(row.readIndex));
         QCOMPARE(library.saveMacroIni("Saved", keyLines(2)), QVariant(true));

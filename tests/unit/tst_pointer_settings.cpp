@@ -5,7 +5,6 @@
 
 #include <QGuiApplication>
 #include <QProcess>
-#include <QSettings>
 #include <QStyleHints>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,6 +13,7 @@
 #include "guarded_test_case.h"
 #include "mouse/mouse_settings.h"
 #include "mouse/pointer_settings.h"
+#include "settings/settings_file.h"
 
 // Last: Xlib's macros clash with Qt names.
 #include <X11/Xlib.h>
@@ -27,7 +27,7 @@ struct Bench {
         : pointer([this] { return &profile; }, std::move(backend)) {}
 
     QTemporaryDir folder;
-    QSettings profile{folder.filePath("p1.bin"), QSettings::IniFormat};
+    SettingsFile profile{folder.filePath("p1.bin")};
     PointerSettings pointer;
     MouseSettings mouse{nullptr, [this] { return &profile; }, {}};
 };

@@ -1,12 +1,12 @@
 // The profile store: export, import and reset of whole profiles, the default
 // values of the pages, and switching the current profile.
 
-#include <QSettings>
 #include <QtTest>
 
 #include "guarded_test_case.h"
 #include "link_fixture.h"
 #include "settings/profile_store.h"
+#include "settings/settings_file.h"
 #include "settings_folder.h"
 
 namespace {

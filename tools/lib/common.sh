@@ -16,10 +16,17 @@ q4_packages=(
     umockdev libumockdev-dev
 )
 
+# What tools/fuzz needs on top: clang with its libFuzzer and sanitizer
+# runtimes.
+q4_fuzz_packages=(clang libclang-rt-14-dev)
+
+# Installs the packages named, by default the project's list.
 ensure_packages() {
+    local wanted=("$@")
+    [ ${#wanted[@]} -eq 0 ] && wanted=("${q4_packages[@]}")
     local missing=()
     local package
-    for package in "${q4_packages[@]}"; do
+    for package in "${wanted[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$package")
         fi
