@@ -4,9 +4,10 @@
 #include <QtTest>
 
 #include "device/device_table.h"
+#include "guarded_test_case.h"
 #include "settings_folder.h"
 
-class TestDeviceTable : public QObject {
+class TestDeviceTable : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

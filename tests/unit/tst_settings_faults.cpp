@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "failing_file_calls.h"
+#include "guarded_test_case.h"
 #include "settings/application_config.h"
 #include "settings/macro_library.h"
 #include "settings/profile_store.h"
@@ -158,7 +159,7 @@ const QMap<QString, Operation>& operations() {
 
 }  // namespace
 
-class TestSettingsFaults : public QObject {
+class TestSettingsFaults : public GuardedTestCase {
     Q_OBJECT
 
 private slots:

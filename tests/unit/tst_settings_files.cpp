@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "guarded_test_case.h"
 #include "settings/atomic_file.h"
 #include "settings/settings_file.h"
 #include "settings_folder.h"
@@ -52,11 +53,14 @@ QString shippedFile(const QString& name) {
 
 }  // namespace
 
-class TestSettingsFiles : public QObject {
+class TestSettingsFiles : public GuardedTestCase {
     Q_OBJECT
 
 private slots:
-    void init() { folder.renew(); }
+    void init() {
+        GuardedTestCase::init();
+        folder.renew();
+    }
 
     // The same changes on the same file: the settings library and this
     // object write the same bytes. Each row starts from a file (or none).
