@@ -6,9 +6,9 @@
 #include <QSettings>
 #include <algorithm>
 
+#include "common/prompt.h"
 #include "device/device_logging.h"
 #include "device/hid_thread.h"
-#include "ui/prompt.h"
 
 namespace {
 

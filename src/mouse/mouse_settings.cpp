@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <array>
 
+#include "common/prompt.h"
+#include "common/translation.h"
 #include "device/hid_thread.h"
-#include "mouse/pointer_settings.h"
 #include "settings/settings_file.h"
-#include "ui/prompt.h"
 
 namespace {
 
@@ -84,6 +84,8 @@ QVariantList MouseSettings::storedList(const QString& key) const {
     return {};
 }
 
+// Every list getter answers unsigned numbers, whether the list was set in
+// this run (numbers) or read back from the file (text).
 QVariantList MouseSettings::storedNumbers(const QString& key) const {
     QVariantList numbers;
     for (const QVariant& entry : storedList(key)) numbers.append(entry.toUInt());
@@ -126,7 +128,7 @@ void MouseSettings::ui_11H_SetDPISet(uchar dpiStage, const QVariantList& src8,
 }
 
 QVariantList MouseSettings::ui_91H_GetDPISet() {
-    return storedList(kDpiKey);
+    return storedNumbers(kDpiKey);
 }
 
 uchar MouseSettings::ui_91H_SyncDPI() {
@@ -192,9 +194,9 @@ QVariantList MouseSettings::getKeydefine(const QVariant& matrixId) {
     if (!isNumber) return {};
     switch (deviceType()) {
         case kMouseType:
-            return storedList("keydefine_Q4/" + QString::number(button));
+            return storedNumbers("keydefine_Q4/" + QString::number(button));
         case kKeyboardType:
-            return storedList("keydefine/" + QString::number(button));
+            return storedNumbers("keydefine/" + QString::number(button));
         default:
             return {};
     }
@@ -257,20 +259,7 @@ bool MouseSettings::chkIsLogoLedWork() {
 
 bool MouseSettings::getMsgAns_FoolProofing() {
     const QStringList messages = messageStrings ? messageStrings() : QStringList();
-    const QString caption =
-        QCoreApplication::translate("myQQuickView", "%1").arg(messages.value(4));
+    const QString caption = translated("%1").arg(messages.value(4));
     const QString text = QStringLiteral("%1").arg(messages.value(5));
     return prompt().confirm(caption, text) == Prompt::Answer::Ok;
-}
-
-uint MouseSettings::getCursorSpeed() {
-    return stored(PointerSettings::kCursorSpeedKey, 0).toUInt();
-}
-
-uint MouseSettings::getVerticalScrollLines() {
-    return stored(PointerSettings::kScrollLinesKey, 0).toUInt();
-}
-
-uint MouseSettings::getDoubleClickSpeed() {
-    return stored(PointerSettings::kDoubleClickSpeedKey, 0).toUInt();
 }

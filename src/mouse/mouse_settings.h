@@ -15,9 +15,9 @@ class SettingsFile;
 // macro read-backs and the scroll swap ask the mouse itself.
 //
 // The methods carry the names and value types of the view's slots, so each
-// slot of the view is a one-line forward. Lists cross as QVariantList; a list
-// read back from a profile file comes as text entries, and only the lighting
-// and colour getters turn them into numbers (the pages convert the others).
+// slot of the view is a one-line forward. Lists cross as QVariantList; every
+// list getter answers unsigned numbers, whether the profile was written in
+// this run or read back from its file (which holds text).
 //
 // The mouse keeps no profile of its own: switching profile changes only
 // which settings object currentProfile() hands out, and the pages re-read.
@@ -60,7 +60,7 @@ public:
     // the 8 codes of src8. Missing codes go out as 0x80, "stage unused".
     void ui_11H_SetDPISet(uchar dpiStage, const QVariantList& src8,
                           const QVariantList& valueForIndex);
-    // The stored DPI values as stored; the mouse is not asked.
+    // The stored DPI values; the mouse is not asked.
     QVariantList ui_91H_GetDPISet();
     // The number of stages the mouse offers; 8 when it cannot say (no answer,
     // or a count outside 1 to 8).
@@ -106,11 +106,6 @@ public:
     // Asks before the last primary button loses its function: title msg/4,
     // text msg/5, OK and Cancel with Cancel the default. True only for OK.
     bool getMsgAns_FoolProofing();
-
-    // Slider indices 0 to 10 of the pointer settings (0 when absent).
-    uint getCursorSpeed();
-    uint getVerticalScrollLines();
-    uint getDoubleClickSpeed();
 
 private:
     int deviceType() const;

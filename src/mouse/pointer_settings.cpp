@@ -221,3 +221,20 @@ bool PointerSettings::getAcceleration() {
     }
     return motion.acceleration != 0;
 }
+
+unsigned PointerSettings::stored(const char* key) const {
+    const SettingsFile* profile = currentProfile ? currentProfile() : nullptr;
+    return profile ? profile->value(key, 0).toUInt() : 0;
+}
+
+unsigned PointerSettings::getCursorSpeed() const {
+    return stored(kCursorSpeedKey);
+}
+
+unsigned PointerSettings::getVerticalScrollLines() const {
+    return stored(kScrollLinesKey);
+}
+
+unsigned PointerSettings::getDoubleClickSpeed() const {
+    return stored(kDoubleClickSpeedKey);
+}

@@ -113,8 +113,8 @@ private:
 // An index above 10 is stored as given and applied as 10. A setter stores
 // first and applies second; a desktop that refuses the value leaves one
 // debug line ("setCursorSpeed Failed", ...) and the stored index stands.
-// The getters of the indices answer from the profile (MouseSettings), never
-// from the desktop. Acceleration is not stored: it is the desktop's.
+// The getters of the indices answer from the profile, never from the
+// desktop. Acceleration is not stored: it is the desktop's.
 //
 // Threads: owned and used by the GUI thread only.
 class PointerSettings {
@@ -142,6 +142,11 @@ public:
     // False, with "getAcceleration Failed", when the desktop cannot say.
     bool getAcceleration();
 
+    // The stored slider indices 0 to 10 (0 when absent or not a number).
+    unsigned getCursorSpeed() const;
+    unsigned getVerticalScrollLines() const;
+    unsigned getDoubleClickSpeed() const;
+
     static int mouseSpeedFor(unsigned index);
     static int wheelScrollLinesFor(unsigned index);
     static int doubleClickTimeFor(unsigned index);
@@ -150,6 +155,7 @@ public:
 
 private:
     void store(const char* key, unsigned index);
+    unsigned stored(const char* key) const;
 
     std::function<SettingsFile*()> currentProfile;
     std::unique_ptr<PointerBackend> system;

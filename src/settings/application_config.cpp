@@ -5,20 +5,15 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include "common/prompt.h"
+#include "common/translation.h"
 #include "settings/atomic_file.h"
 #include "settings/settings_file.h"
-#include "ui/prompt.h"
 
 namespace {
 
 const QString kTotalKey = QStringLiteral("common/total");
 const QString kEntryPrefix = QStringLiteral("common/");
-
-// The texts keep the view's translation context, where the front end's
-// translations of them live.
-QString translated(const char* text) {
-    return QCoreApplication::translate("myQQuickView", text);
-}
 
 }  // namespace
 

@@ -7,11 +7,11 @@
 #include <QStandardPaths>
 #include <algorithm>
 
-#include "device/hid_thread.h"
+#include "common/prompt.h"
+#include "common/translation.h"
 #include "keys/macro_encoder.h"
 #include "settings/atomic_file.h"
 #include "settings/settings_file.h"
-#include "ui/prompt.h"
 
 namespace {
 
@@ -19,11 +19,6 @@ const QString kSuffix = QStringLiteral(".bin");
 // Mouse slot indices 0 to 11 are slot ids 1 to 12; keyboard slots are 0 to 34.
 constexpr int kLastMouseIndex = 11;
 constexpr int kLastKeyboardIndex = 34;
-
-// Texts shown to the user belong to the view's translation context.
-QString translated(const char* text) {
-    return QCoreApplication::translate("myQQuickView", text);
-}
 
 int intValue(const SettingsFile& file, const QString& key, int fallback) {
     bool isNumber = false;
@@ -33,11 +28,16 @@ int intValue(const SettingsFile& file, const QString& key, int fallback) {
 
 }  // namespace
 
-MacroLibrary::MacroLibrary(Hid_Thread* link, const QString& folder)
-    : deviceLink(link), macroFolder(folder) {}
+MacroLibrary::MacroLibrary(const QString& folder, DeviceType type, Resend send)
+    : deviceType(std::move(type)), resend(std::move(send)), macroFolder(folder) {}
+
+void MacroLibrary::setDevice(DeviceType type, Resend send) {
+    deviceType = std::move(type);
+    resend = std::move(send);
+}
 
 int MacroLibrary::currentDeviceType() const {
-    return deviceLink ? deviceLink->currentDeviceType() : -1;
+    return deviceType ? deviceType() : -1;
 }
 
 bool MacroLibrary::isMacroName(const QString& name) {
@@ -117,8 +117,7 @@ QStringList MacroLibrary::loadMacroIni(const QVariant& name) const {
     return lines;
 }
 
-QVariant MacroLibrary::saveMacroIni(const QVariant& name, const QStringList& macros,
-                                    const QStringList& msgStrings) {
+QVariant MacroLibrary::saveMacroIni(const QVariant& name, const QStringList& macros) {
     const QString path = existingFile(name);
     if (path.isEmpty()) return false;
     int index = -1;
@@ -137,12 +136,12 @@ QVariant MacroLibrary::saveMacroIni(const QVariant& name, const QStringList& mac
     }
     // Only an assignment made on the device now connected is sent again: a
     // keyboard slot index must not overwrite whatever a mouse slot holds.
-    const int deviceType = currentDeviceType();
-    if (index >= 0 && assignedType == deviceType) {
-        if (deviceType == kKeyboardMacro && index <= kLastKeyboardIndex)
-            ui_11H_SetMacroKey(index, name, msgStrings);
-        else if (deviceType == kMouseMacro && index <= kLastMouseIndex)
-            ui_13H_SetMacroKey(index + 1, name);
+    const int type = currentDeviceType();
+    if (index >= 0 && assignedType == type && resend) {
+        if (type == kKeyboardMacro && index <= kLastKeyboardIndex)
+            resend(type, index, name.toString());
+        else if (type == kMouseMacro && index <= kLastMouseIndex)
+            resend(type, index + 1, name.toString());
     }
     return true;
 }
@@ -192,44 +191,4 @@ bool MacroLibrary::saveMacroIniToFile(const QVariant& name) {
                               translated("Macro(*.mc)"));
     if (chosen.isEmpty()) return false;
     return replaceFileWithCopy(path, chosen);
-}
-
-bool MacroLibrary::ui_13H_SetMacroKey(const QVariant& macroId, const QVariant& name) {
-    const QString macroName = name.toString();
-    // Command 0x13 is the keyboard's factory reset: mouse macros go to the
-    // mouse only.
-    if (!isMacroName(macroName) || currentDeviceType() != kMouseMacro) return false;
-    QList<uchar> bytes = macroIncode(loadMacroIni(macroName), kMouseMacro);
-    if (bytes.size() > kMouseMacroSlotBytes)
-        prompt().warning(translated("MACRO"),
-                         translated("Out of memory,\nsome command line has been cut."));
-
-    // A missing file or a repeat count that is not a number plays once.
-    const SettingsFile file(macroFilePath(macroName));
-    bool isNumber = false;
-    uint repeat = file.value("config/repeat", 1).toUInt(&isNumber);
-    if (!isNumber) repeat = 1;
-    bytes[0] = static_cast<uchar>((repeat >> 8) & 0xFF);
-    bytes[1] = static_cast<uchar>(repeat & 0xFF);
-
-    uchar block[kMouseMacroSlotBytes] = {};
-    std::copy_n(bytes.cbegin(), std::min<qsizetype>(bytes.size(), kMouseMacroSlotBytes), block);
-    deviceLink->hid_13H_SetMacroKey(static_cast<uchar>(macroId.toInt()), block);
-    return true;
-}
-
-bool MacroLibrary::ui_11H_SetMacroKey(const QVariant& macroId, const QVariant& name,
-                                      const QStringList& msgStrings) {
-    const QString macroName = name.toString();
-    if (!isMacroName(macroName) || currentDeviceType() != kKeyboardMacro) return false;
-    // The keyboard keeps the header 00 01; it has no repeat count.
-    const QList<uchar> bytes = macroIncode(loadMacroIni(macroName), kKeyboardMacro);
-    if (bytes.size() > kKeyboardMacroSlotBytes)
-        prompt().warning(translated("%1").arg(msgStrings.value(0)),
-                         translated("%1").arg(msgStrings.value(1)));
-
-    uchar block[kKeyboardMacroSlotBytes] = {};
-    std::copy_n(bytes.cbegin(), std::min<qsizetype>(bytes.size(), kKeyboardMacroSlotBytes), block);
-    deviceLink->hid_11H_SetMacroKey(static_cast<uchar>(macroId.toInt() & 0xFF), block);
-    return true;
 }

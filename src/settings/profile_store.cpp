@@ -5,10 +5,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "device/hid_thread.h"
+#include "common/prompt.h"
+#include "common/translation.h"
 #include "settings/atomic_file.h"
 #include "settings/settings_file.h"
-#include "ui/prompt.h"
 
 namespace {
 
@@ -16,10 +16,6 @@ constexpr int kMouseButtons = 16;
 constexpr uchar kKeyDefinitionPage = 0;
 constexpr uchar kColourPage = 2;
 constexpr uchar kSensorPage = 3;
-
-QString translated(const char* text) {
-    return QCoreApplication::translate("myQQuickView", text);
-}
 
 QString desktopFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
@@ -34,8 +30,7 @@ void appendEntries(QVariantList& result, const QSettings& file, const QString& k
 
 }  // namespace
 
-ProfileStore::ProfileStore(Hid_Thread* deviceLink, const QString& settingsFolder)
-    : hid(deviceLink), folder(settingsFolder) {
+ProfileStore::ProfileStore(const QString& settingsFolder) : folder(settingsFolder) {
     for (int index = 0; index < kProfileCount; ++index)
         profiles.append(new SettingsFile(profilePath(index)));
 }
@@ -125,10 +120,8 @@ QVariantList ProfileStore::loadDefaultProfile(uchar uiPageId) const {
     return result;
 }
 
-void ProfileStore::ui_02H_SetCurrentProfile(int profile) {
-    if (profile == currentIndex || !isValid(profile)) return;
+bool ProfileStore::ui_02H_SetCurrentProfile(int profile) {
+    if (profile == currentIndex || !isValid(profile)) return false;
     currentIndex = profile;
-    // The mouse keeps no profile selection of its own.
-    if (!hid || hid->currentDeviceType() != 0) return;
-    hid->hid_02H_SetCurrentProfile(static_cast<uchar>(profile & 0xFF));
+    return true;
 }

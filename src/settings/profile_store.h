@@ -4,7 +4,6 @@
 #include <QString>
 #include <QVariantList>
 
-class Hid_Thread;
 class QWidget;
 class SettingsFile;
 
@@ -24,11 +23,11 @@ class SettingsFile;
 // keeps the old profile and its settings object.
 //
 // The current index starts at 0 on every start and is never stored. The
-// keyboard keeps a profile selection of its own and is told about a switch;
-// the mouse is not, its pages just read the newly current profile.
+// store knows no device: telling the keyboard about a switch is the
+// caller's business (the mouse is not told; its pages just read the newly
+// current profile).
 //
-// Threads: owned and used by the GUI thread only, like the device link it
-// talks through.
+// Threads: owned and used by the GUI thread only.
 class ProfileStore {
 public:
     static constexpr int kProfileCount = 10;
@@ -41,14 +40,10 @@ public:
     static constexpr int kDefaultDoubleClickSpeed = 5;
     static constexpr int kDefaultDpiStage = 2;
 
-    // deviceLink may be null until the host has one; not owned.
-    explicit ProfileStore(Hid_Thread* deviceLink = nullptr,
-                          const QString& folder = QStringLiteral("./modules/setting"));
+    explicit ProfileStore(const QString& folder = QStringLiteral("./modules/setting"));
     ~ProfileStore();
     ProfileStore(const ProfileStore&) = delete;
     ProfileStore& operator=(const ProfileStore&) = delete;
-
-    void setDeviceLink(Hid_Thread* deviceLink) { hid = deviceLink; }
 
     // The settings object of the current profile. Import and reset replace
     // objects, so callers must not keep it.
@@ -80,16 +75,14 @@ public:
     // positions shift). Any other page: empty.
     QVariantList loadDefaultProfile(uchar uiPageId) const;
     // Makes profile 0 to 9 current. Nothing happens for the current index or
-    // one outside 0 to 9. With the keyboard as the current device it is told
-    // with command 02; the mouse is not.
-    void ui_02H_SetCurrentProfile(int profile);
+    // one outside 0 to 9; true when the current profile changed.
+    bool ui_02H_SetCurrentProfile(int profile);
 
 private:
     bool isValid(int profile) const { return profile >= 0 && profile < kProfileCount; }
     // Import and reset: the profile's file becomes a copy of source.
     bool replaceProfile(int profile, const QString& source);
 
-    Hid_Thread* hid;
     QString folder;
     QList<SettingsFile*> profiles;  // owned; replaced ones go with deleteLater
     int currentIndex = 0;

@@ -5,8 +5,10 @@
 #include <QSettings>
 #include <QWidget>
 
-#include "app/widget.h"
 #include "ui/my_qquick_view.h"
+
+Ui_Controler::Ui_Controler(ViewServices viewServices, QObject* link, QObject* parent)
+    : QObject(parent), services(viewServices), deviceLink(link) {}
 
 void Ui_Controler::setupUi(QWidget* hostWindow) {
     if (hostWindow->objectName().isEmpty()) hostWindow->setObjectName("Widget");
@@ -16,15 +18,15 @@ void Ui_Controler::setupUi(QWidget* hostWindow) {
     hostWindow->setAttribute(Qt::WA_TranslucentBackground);
     hostWindow->setStyleSheet("background:transparent;");
 
-    view = new myQQuickView(hostWindow);
+    sceneView = new myQQuickView(hostWindow, services);
+    myQQuickView* view = sceneView;
     view->setObjectName("ui_View");
     // The whole scene is created here, before any context property exists:
     // the pages read the back end only from their initUI functions.
     view->setSource(QUrl("qrc:/modules/qml/main.qml"));
     QQmlContext* context = view->rootContext();
     context->setContextProperty("ui_View", view);
-    auto* widget = qobject_cast<Widget*>(hostWindow);
-    context->setContextProperty("hid", widget ? &widget->hidThread : nullptr);
+    context->setContextProperty("hid", deviceLink);
     context->setContextProperty("ui_Ctl", this);
     hostWindow->resize(view->size());
     retranslateUi(hostWindow);
@@ -50,7 +52,7 @@ void Ui_Controler::onYChanged(int y) {
 }
 
 void Ui_Controler::setBusy(int busyTime) {
-    if (view) view->root().setProtectUI(busyTime);
+    if (sceneView) sceneView->root().setProtectUI(busyTime);
 }
 
 void Ui_Controler::setBusy() {

@@ -3,26 +3,28 @@
 #include <QObject>
 #include <QPointer>
 
+#include "ui/view_services.h"
+
 class QWidget;
 class myQQuickView;
 
 // Builds the view inside the host window and offers QML the operations a
 // frameless window needs: drag, close, and the busy lock. Published to QML
-// as "ui_Ctl". Owned by the host window (released with deleteLater); GUI
-// thread only.
+// as "ui_Ctl". Owned by the host window (deleted with it); GUI thread only.
 class Ui_Controler : public QObject {
     Q_OBJECT
 
 public:
-    explicit Ui_Controler(QObject* parent = nullptr) : QObject(parent) {}
+    // services: what the view's slots forward to; deviceLink: published to
+    // QML as "hid". Neither is owned; both outlive the view.
+    Ui_Controler(ViewServices services, QObject* deviceLink, QObject* parent = nullptr);
 
     void setupUi(QWidget* host);
     // The window title from "common/name" of the configuration; read only
     // at start-up.
     void retranslateUi(QWidget* host);
 
-    QPointer<QWidget> host;
-    myQQuickView* view = nullptr;
+    myQQuickView* view() const { return sceneView; }
 
 public slots:
     void onMinimize();
@@ -30,4 +32,10 @@ public slots:
     void onYChanged(int y);
     void setBusy(int busyTime);
     void setBusy();
+
+private:
+    ViewServices services;
+    QObject* deviceLink;
+    QPointer<QWidget> host;
+    myQQuickView* sceneView = nullptr;
 };

@@ -123,9 +123,8 @@ private slots:
             window.notifyDeviceChange();
             QTest::qWait(100);
         }
-        QVERIFY(window.pollTimer.isActive());
-        QCOMPARE(window.pollTimer.interval(), 2048);
-        QTRY_VERIFY_WITH_TIMEOUT(!window.pollTimer.isActive(), 4000);
+        QVERIFY(window.isCheckPending());
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isCheckPending(), 4000);
         QCOMPARE(handshakesSeen(mouse), 2);
         QVERIFY(prompt.boxes.isEmpty());
 
@@ -155,11 +154,11 @@ private slots:
         ShellFolder folder;
         Widget window;
         window.move(100, 100);
-        window.controller->onXChanged(5);
-        window.controller->onYChanged(-3);
+        window.controllerObject()->onXChanged(5);
+        window.controllerObject()->onYChanged(-3);
         QCOMPARE(window.pos(), QPoint(105, 97));
         window.show();
-        window.controller->onMinimize();  // closes, never minimises
+        window.controllerObject()->onMinimize();  // closes, never minimises
         QVERIFY(!window.isVisible());
         QVERIFY(!window.isMinimized());
     }
@@ -169,7 +168,7 @@ private slots:
     void controllerGoesWithTheWindow() {
         ShellFolder folder;
         auto window = std::make_unique<Widget>();
-        QPointer<Ui_Controler> controller = window->controller;
+        QPointer<Ui_Controler> controller = window->controllerObject();
         window.reset();
         QVERIFY(controller.isNull());
     }
@@ -180,11 +179,11 @@ private slots:
         ShellFolder folder;
         Widget window;
         myQQuickView* view = window.view();
-        window.controller->setBusy();
+        window.controllerObject()->setBusy();
         QVERIFY(!view->isEnabled());
         QTRY_VERIFY(view->isEnabled());
 
-        window.controller->setBusy(800);
+        window.controllerObject()->setBusy(800);
         QCoreApplication::processEvents();
         QVERIFY(!view->isEnabled());  // still locked after the next pass
         QTRY_VERIFY_WITH_TIMEOUT(view->isEnabled(), 3000);

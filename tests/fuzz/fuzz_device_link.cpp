@@ -10,9 +10,9 @@
 #include <QMutex>
 #include <cstring>
 
+#include "common/prompt.h"
 #include "device/hid_thread.h"
 #include "fuzz_support.h"
-#include "ui/prompt.h"
 
 namespace {
 

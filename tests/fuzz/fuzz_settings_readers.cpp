@@ -15,6 +15,7 @@
 #include "fuzz_support.h"
 #include "keys/macro_encoder.h"
 #include "mouse/mouse_settings.h"
+#include "mouse/pointer_settings.h"
 #include "settings/application_config.h"
 #include "settings/atomic_file.h"
 #include "settings/language_files.h"
@@ -65,7 +66,7 @@ void readConfiguration() {
 // Profile 1 reset from the default profile, then read by every getter that
 // answers from the profile.
 void readProfiles() {
-    static ProfileStore profiles(nullptr, scratch("setting"));
+    static ProfileStore profiles(scratch("setting"));
     require(profiles.resetProfile(0), "profile reset");
     for (uchar page : {uchar(0), uchar(2), uchar(3)}) profiles.loadDefaultProfile(page);
     MouseSettings mouse(
@@ -77,9 +78,10 @@ void readProfiles() {
     for (uchar type = 0; type < 3; ++type) mouse.ui_90H_GetLED8StageColor(type);
     for (int button = 0; button < 16; ++button) mouse.getKeydefine(button);
     mouse.getScrollPinSwap();
-    mouse.getCursorSpeed();
-    mouse.getVerticalScrollLines();
-    mouse.getDoubleClickSpeed();
+    const PointerSettings pointer([] { return profiles.current(); });
+    pointer.getCursorSpeed();
+    pointer.getVerticalScrollLines();
+    pointer.getDoubleClickSpeed();
     KeyboardWrappers keyboard(nullptr, [] { return profiles.current(); });
     keyboard.ui_88H_GetLEDType();
     for (uchar index = 0; index < 5; ++index) keyboard.ui_92H_GetUserPicture(index);
@@ -89,7 +91,7 @@ void readProfiles() {
 }
 
 void readMacro() {
-    MacroLibrary macros(nullptr, scratch("macro"));
+    MacroLibrary macros(scratch("macro"));
     const QStringList lines = macros.loadMacroIni("Fuzz");
     macros.loadMacroIniConfig("Fuzz");
     for (int deviceType : {int(kKeyboardMacro), int(kMouseMacro)}) {

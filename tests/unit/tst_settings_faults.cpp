@@ -75,8 +75,8 @@ struct Bench {
     RecordingPrompt prompt;
     ApplicationConfig config{folder.path("setting/apConfig.bin"),
                              folder.path("setting/apConfigD.bin"), folder.path("img")};
-    ProfileStore profiles{nullptr, folder.path("setting")};
-    MacroLibrary macros{nullptr, folder.path("macro")};
+    ProfileStore profiles{folder.path("setting")};
+    MacroLibrary macros{folder.path("macro")};
 };
 
 // One operation that writes a file, and how the program reads what it wrote.
