@@ -113,29 +113,6 @@ private slots:
         QCOMPARE(commandLine.deviceChoice().tracePath, trace);
     }
 
-    void helpAndVersionAreAnsweredFirst_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("isAnswered");
-        QTest::newRow("--help") << QStringList{"--help"} << true;
-        QTest::newRow("-h among others") << QStringList{"--emulated", "-h"} << true;
-        QTest::newRow("--help-all") << QStringList{"--help-all"} << true;
-        QTest::newRow("--version") << QStringList{"--version"} << true;
-        QTest::newRow("-v") << QStringList{"-v"} << true;
-        QTest::newRow("a file named --help after --trace")
-            << QStringList{"--trace=--help"} << false;
-        QTest::newRow("nothing") << QStringList{} << false;
-    }
-
-    void helpAndVersionAreAnsweredFirst() {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, isAnswered);
-        QList<QByteArray> bytes{"q4config"};
-        for (const QString& argument : arguments) bytes.append(argument.toLocal8Bit());
-        std::vector<char*> argv;
-        for (QByteArray& argument : bytes) argv.push_back(argument.data());
-        QCOMPARE(CommandLine::asksForHelpOrVersion(int(argv.size()), argv.data()), isAnswered);
-    }
-
     // The first claim takes the lock; a second one, while the first copy
     // serves its socket, asks it for the window and is told it was raised.
     void aSecondStartRaisesTheFirst() {
