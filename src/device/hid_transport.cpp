@@ -16,12 +16,13 @@
 #include <cstring>
 #include <vector>
 
-#include "device/device_logging.h"
+#include "common/logging.h"
 #include "device/report_codec.h"
 
 void HidTransport::setDevices(std::vector<DeviceInterfaces> entries) {
     std::lock_guard<std::mutex> lock(devicesMutex);
     deviceEntries = std::move(entries);
+    lastRefusedPath.clear();
 }
 
 std::vector<DeviceInterfaces> HidTransport::devices() const {
@@ -49,6 +50,11 @@ void HidTransport::clearEventPath(uint did) {
     if (did < deviceEntries.size()) deviceEntries[did].eventPath.clear();
 }
 
+std::string HidTransport::refusedPath() const {
+    std::lock_guard<std::mutex> lock(devicesMutex);
+    return lastRefusedPath;
+}
+
 // Opens the interface anew. A failed open clears the path: the interface
 // counts as gone until the next device check rebuilds the list. A device id
 // beyond the list is a device that is not found.
@@ -67,6 +73,7 @@ HidHandle* HidTransport::openInterface(uint did, bool isEventInterface) {
     handle = backend->openPath(path);
     if (!handle) {
         std::lock_guard<std::mutex> lock(devicesMutex);
+        lastRefusedPath = path;
         if (did < deviceEntries.size()) {
             DeviceInterfaces& entry = deviceEntries[did];
             (isEventInterface ? entry.eventPath : entry.cmdPath).clear();

@@ -7,7 +7,7 @@
 #include <QString>
 #include <mutex>
 
-#include "device/device_logging.h"
+#include "common/logging.h"
 #include "device/hid_backend.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include "common/translation.h"
 #include "device/hid_thread.h"
 #include "settings/settings_file.h"
+#include "common/logging.h"
 
 namespace {
 
@@ -175,7 +176,7 @@ QVariantList MouseSettings::ui_90H_GetLED8StageColor(uchar type) {
 
 void MouseSettings::ui_12H_SetKeyMatrix(const QVariantList& src64) {
     if (src64.size() < kKeyMatrixLength) {
-        qDebug("ui_12H_SetKeyMatrix: %d entries, 64 needed", int(src64.size()));
+        qCDebug(lcUi, "ui_12H_SetKeyMatrix: %d entries, 64 needed", int(src64.size()));
         return;
     }
     std::array<uchar, kKeyMatrixLength> matrix{};
@@ -228,7 +229,7 @@ void MouseSettings::setScrollPinSwap(bool isSwap) {
     // and no report rate: nothing is sent then.
     if (!hid->queryFunctionOption(type, option1, option2) || !hid->queryReportRate(rate) ||
         !isReportRate(rate)) {
-        qDebug("setScrollPinSwap Failed");
+        qCDebug(lcUi, "setScrollPinSwap Failed");
         return;
     }
     option1 = static_cast<uchar>((option1 & ~kScrollSwapBit) | (isSwap ? kScrollSwapBit : 0));

@@ -9,6 +9,7 @@
 #include <numeric>
 
 #include "settings/settings_file.h"
+#include "common/logging.h"
 
 // Last: Xlib defines macros (None, Bool, Status...) that clash with Qt names.
 #include <X11/Xlib.h>
@@ -188,35 +189,35 @@ void PointerSettings::store(const char* key, unsigned index) {
 
 void PointerSettings::setCursorSpeed(unsigned cursorSpeed) {
     store(kCursorSpeedKey, cursorSpeed);
-    if (!system->setMouseSpeed(mouseSpeedFor(cursorSpeed))) qDebug("setCursorSpeed Failed");
+    if (!system->setMouseSpeed(mouseSpeedFor(cursorSpeed))) qCDebug(lcUi, "setCursorSpeed Failed");
 }
 
 void PointerSettings::setVerticalScrollLines(unsigned lines) {
     store(kScrollLinesKey, lines);
     if (!system->setWheelScrollLines(wheelScrollLinesFor(lines)))
-        qDebug("setVerticalScrollLines Failed");
+        qCDebug(lcUi, "setVerticalScrollLines Failed");
 }
 
 void PointerSettings::setDoubleClickSpeed(unsigned speed) {
     store(kDoubleClickSpeedKey, speed);
     if (!system->setDoubleClickTime(doubleClickTimeFor(speed)))
-        qDebug("setDoubleClickSpeed Failed");
+        qCDebug(lcUi, "setDoubleClickSpeed Failed");
 }
 
 void PointerSettings::setAcceleration(bool acceleration) {
     PointerBackend::Motion motion;
     if (!system->getMotion(motion)) {
-        qDebug("setAcceleration Failed");
+        qCDebug(lcUi, "setAcceleration Failed");
         return;
     }
     motion.acceleration = acceleration ? 1 : 0;
-    if (!system->setMotion(motion)) qDebug("setAcceleration Failed");
+    if (!system->setMotion(motion)) qCDebug(lcUi, "setAcceleration Failed");
 }
 
 bool PointerSettings::getAcceleration() {
     PointerBackend::Motion motion;
     if (!system->getMotion(motion)) {
-        qDebug("getAcceleration Failed");
+        qCDebug(lcUi, "getAcceleration Failed");
         return false;
     }
     return motion.acceleration != 0;

@@ -1,9 +1,16 @@
 #include "ui/ui_controler.h"
 
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include "ui/my_qquick_view.h"
 
@@ -43,12 +50,51 @@ void Ui_Controler::onMinimize() {
     if (host) host->close();
 }
 
+// The page reports the pointer's offset from where it was pressed; where the
+// window system lets the program place its window, the window follows by
+// that offset. Elsewhere the window system moves the window with the pointer
+// once asked.
 void Ui_Controler::onXChanged(int x) {
-    if (host) host->move(host->x() + x, host->y());
+    if (!host) return;
+    if (canPlaceWindows(QGuiApplication::platformName()))
+        host->move(host->x() + x, host->y());
+    else
+        moveBySystem();
 }
 
 void Ui_Controler::onYChanged(int y) {
-    if (host) host->move(host->x(), host->y() + y);
+    if (!host) return;
+    if (canPlaceWindows(QGuiApplication::platformName()))
+        host->move(host->x(), host->y() + y);
+    else
+        moveBySystem();
+}
+
+bool Ui_Controler::canPlaceWindows(const QString& platformName) {
+    return !platformName.startsWith(QLatin1String("wayland"));
+}
+
+// Both offsets of one pointer move arrive together: one request for both.
+void Ui_Controler::moveBySystem() {
+    if (isSystemMoveAsked || !host || !host->windowHandle()) return;
+    isSystemMoveAsked = true;
+    host->windowHandle()->startSystemMove();
+    QTimer::singleShot(0, this, [this] { isSystemMoveAsked = false; });
+}
+
+QString Ui_Controler::helpPagePath(const QString& link) {
+    static const QRegularExpression helpLink(
+        QStringLiteral("^file:modules/help/[A-Za-z0-9_-]+\\.html$"));
+    if (!helpLink.match(link).hasMatch()) return QString();
+    return QDir::current().absoluteFilePath(link.mid(int(qstrlen("file:"))));
+}
+
+void Ui_Controler::openHelpPage(const QString& link) {
+    const QString path = helpPagePath(link);
+    if (path.isEmpty() || !QFileInfo::exists(path)) return;
+    // The page itself, not the per-user link to it: a browser in a sandbox
+    // may read the shared folder but not the user's configuration folder.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).canonicalFilePath()));
 }
 
 void Ui_Controler::setBusy(int busyTime) {

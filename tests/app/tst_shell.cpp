@@ -163,6 +163,49 @@ private slots:
         QVERIFY(!window.isMinimized());
     }
 
+    // Where the window system places windows itself (Wayland), a drag is
+    // handed to it instead of moving the window by the offsets.
+    void windowPlacement_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("canPlace");
+        QTest::newRow("X11") << "xcb" << true;
+        QTest::newRow("headless") << "offscreen" << true;
+        QTest::newRow("Wayland") << "wayland" << false;
+        QTest::newRow("Wayland, EGL") << "wayland-egl" << false;
+    }
+    void windowPlacement() {
+        QFETCH(QString, platform);
+        QFETCH(bool, canPlace);
+        QCOMPARE(Ui_Controler::canPlaceWindows(platform), canPlace);
+    }
+
+    // The logo opens only the shipped help page from the working directory;
+    // an address that leaves the help folder opens nothing.
+    void helpLinks_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("the shipped page") << "file:modules/help/index.html"
+                                          << "modules/help/index.html";
+        QTest::newRow("another page there") << "file:modules/help/udev-rule.html"
+                                            << "modules/help/udev-rule.html";
+        QTest::newRow("out of the folder") << "file:modules/help/../setting/p1.bin"
+                                           << "";
+        QTest::newRow("not a page") << "file:modules/help/index.sh"
+                                    << "";
+        QTest::newRow("absolute") << "file:///usr/share/doc/index.html"
+                                  << "";
+        QTest::newRow("web") << "https://example.com/q4"
+                             << "";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void helpLinks() {
+        QFETCH(QString, link);
+        QFETCH(QString, page);
+        QCOMPARE(Ui_Controler::helpPagePath(link),
+                 page.isEmpty() ? QString() : QDir::current().absoluteFilePath(page));
+    }
+
     // The window goes after the event loop has ended; its controller must
     // not wait for a loop that never runs again.
     void controllerGoesWithTheWindow() {

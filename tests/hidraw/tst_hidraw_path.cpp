@@ -662,7 +662,8 @@ private slots:
         QVERIFY(!isDeviceOk);
         QCOMPARE(prompt.boxes.size(), 1);
         QVERIFY(bench.link->deviceList()[1].cmdPath.isEmpty());
-        const QString expected = QString::fromStdString("cannot open " + bench.mouseNodes[0]);
+        // The transport names the reason; the link names the rule.
+        const QString expected = QString::fromStdString("cannot open " + bench.mouseNodes[0] + ":");
         const QStringList lines = capture.lines().filter(expected);
         QCOMPARE(lines.size(), 1);
         QVERIFY2(lines[0].contains("Permission denied"), qPrintable(lines[0]));
