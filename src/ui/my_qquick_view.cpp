@@ -23,6 +23,11 @@ myQQuickView::myQQuickView(QWidget* parent, ViewServices viewServices)
 
 myQQuickView::~myQQuickView() {
     services.macros.setDialogParent(nullptr);
+    // The scene goes while its window is still whole, and one last frame
+    // of the empty scene lets the scene graph release the textures its
+    // items handed back; a window torn down first would keep them.
+    setSource(QUrl());
+    if (isVisible()) grabFramebuffer();
 }
 
 SettingsFile* myQQuickView::currentProfileSettings() const {

@@ -52,21 +52,6 @@ private slots:
         }
     }
 
-    void compiledInTable() {
-        const DeviceTable table = loadDeviceTable(":/DevInfo.ini", "/nonexistent");
-        QCOMPARE(table.isEncode, false);
-        QCOMPARE(table.rows.size(), 2);
-        auto row = [](const DevInfo& info) {
-            return QList<int>{info.type,  info.vid,        info.pid,    info.usagePage,
-                              info.usage, info.usagePage2, info.usage2, int(info.reportLength)};
-        };
-        QCOMPARE(row(table.rows[0]),
-                 QList<int>({0, 0x04D9, 0x5A17, 0xFF01, 0x0001, 0xFF02, 0x0001, 64}));
-        QCOMPARE(row(table.rows[1]),
-                 QList<int>({1, 0x04D9, 0x6C2E, 0xFF00, 0xFF00, 0xFF01, 0xFF01, 32}));
-        QVERIFY(table.rows[1].productName.isEmpty());
-    }
-
     void tableRows_data() {
         QTest::addColumn<QByteArray>("table");
         QTest::addColumn<int>("rows");

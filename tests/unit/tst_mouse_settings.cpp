@@ -50,44 +50,80 @@ class TestMouseSettings : public GuardedTestCase {
     Q_OBJECT
 
 private slots:
-    // What reaches the mouse and what the profile keeps: nothing for a key
-    // matrix short of 64 entries; at most 24 colours; the DPI codes by their
-    // low byte, at most eight, missing stages unused (0x80), while the
-    // profile keeps the DPI values; colour table 2 as two 4-bit ids to a
-    // byte, the lower stage low, while the profile keeps the ids.
-    void keptAndSent() {
+    // A key matrix short of 64 entries sends nothing; stage colours go at
+    // most 24 (the request, then the data).
+    void shortMatrixAndLongColourList() {
         Bench bench;
-        MouseSettings& s = bench.settings;
-        s.ui_12H_SetKeyMatrix(numbers(0, 63));
-        s.ui_10H_SetLED8StageColor(0, numbers(1, 30));
-        const auto reports = bench.link.takeReports();  // the request, then the data
+        bench.settings.ui_12H_SetKeyMatrix(numbers(0, 63));
+        bench.settings.ui_10H_SetLED8StageColor(0, numbers(1, 30));
+        const auto reports = bench.link.takeReports();
         QCOMPARE(hexBytes(reports.at(0).bytes.data(), 4) + " | " +
                      hexBytes(reports.at(1).bytes.data() + 22, 4),
                  QString("00 10 00 18 | 16 17 18 00"));
-        const QVariantList values{500, 1000, 1500, 2000, 0, 0};
-        s.ui_11H_SetDPISet(6, {0x102, 4, 69, 72, 0, 0, 0, 0, 9}, values);
-        QCOMPARE(s.ui_91H_GetDPISet(), values);
-        QCOMPARE(hexBytes(bench.mouse().dpiCodes.data(), 8), QString("02 04 45 48 00 00 00 00"));
-        s.ui_11H_SetDPISet(2, {2, 4}, {});
-        QCOMPARE(hexBytes(bench.mouse().dpiCodes.data(), 8), QString("02 04 80 80 80 80 80 80"));
-        s.ui_10H_SetLED8StageColor(2, numbers(1, 8));
-        QCOMPARE(s.ui_90H_GetLED8StageColor(2), numbers(1, 8));
-        QCOMPARE(hexBytes(bench.mouse().logoColourIds.data(), 4), QString("21 43 65 87"));
-        s.ui_10H_SetLED8StageColor(2, {0x1F, 0x0E, 0, 0, 0, 0, 0, 0xF3});
-        QCOMPARE(hexBytes(bench.mouse().logoColourIds.data(), 4), QString("EF 00 00 30"));
-        s.ui_12H_SetKeyMatrix(numbers(0, 64));
-        QCOMPARE(bench.profile->value("keydefine_Q4/15").toList(), QVariantList({60, 61, 62, 63}));
-        QCOMPARE(s.ui_92H_GetKeyMatrix(), numbers(0, 64));  // the mouse's own copy
-        s.ui_01H_SetReportRate(4);
-        QCOMPARE(s.ui_81H_GetReportRate(), QVariant(4));
+    }
 
-        // A profile read from its file holds text, which the lighting and
-        // colour getters turn into numbers; a single entry has no comma.
+    // The mouse gets each DPI code's low byte, at most eight, missing stages
+    // unused (0x80); the profile keeps the DPI values.
+    void dpiCodes_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QVariantList>("codes");
+        QTest::addColumn<QVariantList>("values");
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("nine codes, six stages")
+            << 6 << QVariantList{0x102, 4, 69, 72, 0, 0, 0, 0, 9}
+            << QVariantList{500, 1000, 1500, 2000, 0, 0} << "02 04 45 48 00 00 00 00";
+        QTest::newRow("two codes") << 2 << QVariantList{2, 4} << QVariantList{}
+                                   << "02 04 80 80 80 80 80 80";
+    }
+    void dpiCodes() {
+        QFETCH(int, count);
+        QFETCH(QVariantList, codes);
+        QFETCH(QVariantList, values);
+        QFETCH(QString, sent);
+        Bench bench;
+        bench.settings.ui_11H_SetDPISet(count, codes, values);
+        QCOMPARE(bench.settings.ui_91H_GetDPISet(), values);
+        QCOMPARE(hexBytes(bench.mouse().dpiCodes.data(), 8), sent);
+    }
+
+    // Colour table 2 goes as two 4-bit ids to a byte, the lower stage low;
+    // the profile keeps the ids as given.
+    void logoColourIds_data() {
+        QTest::addColumn<QVariantList>("ids");
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("1 to 8") << numbers(1, 8) << "21 43 65 87";
+        QTest::newRow("high bits dropped")
+            << QVariantList{0x1F, 0x0E, 0, 0, 0, 0, 0, 0xF3} << "EF 00 00 30";
+    }
+    void logoColourIds() {
+        QFETCH(QVariantList, ids);
+        QFETCH(QString, sent);
+        Bench bench;
+        bench.settings.ui_10H_SetLED8StageColor(2, ids);
+        QCOMPARE(bench.settings.ui_90H_GetLED8StageColor(2), ids);
+        QCOMPARE(hexBytes(bench.mouse().logoColourIds.data(), 4), sent);
+    }
+
+    // The profile keeps the matrix four bytes to a button; the getter reads
+    // the mouse's own copy.
+    void keyMatrixAndReportRate() {
+        Bench bench;
+        bench.settings.ui_12H_SetKeyMatrix(numbers(0, 64));
+        QCOMPARE(bench.profile->value("keydefine_Q4/15").toList(), QVariantList({60, 61, 62, 63}));
+        QCOMPARE(bench.settings.ui_92H_GetKeyMatrix(), numbers(0, 64));
+        bench.settings.ui_01H_SetReportRate(4);
+        QCOMPARE(bench.settings.ui_81H_GetReportRate(), QVariant(4));
+    }
+
+    // A profile read from its file holds text, which the lighting and
+    // colour getters turn into numbers; a single entry has no comma.
+    void listsReadFromAFileAreNumbers() {
+        Bench bench;
         const QString path = bench.folder.filePath("p2.bin");
         QVERIFY(writeFile(path, "[color_Q4]\nledEffect=2, 7, 4\ntype0=255\n"));
         bench.profile = std::make_unique<SettingsFile>(path);
-        QCOMPARE(s.ui_8DH_GetRGBLedEffect(), QVariantList({2u, 7u, 4u}));
-        QCOMPARE(s.ui_90H_GetLED8StageColor(0), QVariantList({255u}));
+        QCOMPARE(bench.settings.ui_8DH_GetRGBLedEffect(), QVariantList({2u, 7u, 4u}));
+        QCOMPARE(bench.settings.ui_90H_GetLED8StageColor(0), QVariantList({255u}));
     }
 
     // Only bit 6 of option1 changes; type, rate and option2 go back as read.

@@ -1,0 +1,51 @@
+# Run as a test: cmake -DSOURCE_DIR=<src> -P CheckIncludeLayers.cmake
+#
+# The source folders form layers; a folder includes only from the folders
+# listed for it, so no two folders ever depend on each other. The device
+# link and the settings never reach up into the pages; the app folder is
+# where the program is assembled and may include anything.
+set(allowed_common "")
+set(allowed_keys "common")
+set(allowed_input "common")
+set(allowed_device "common")
+set(allowed_emulator "device;common")
+set(allowed_settings "keys;common")
+set(allowed_mouse "device;settings;keys;common")
+set(allowed_ui "mouse;settings;keys;device;input;common")
+set(allowed_app "ui;mouse;settings;keys;device;emulator;input;common")
+
+if(NOT SOURCE_DIR)
+  message(FATAL_ERROR "SOURCE_DIR not given")
+endif()
+
+set(violations "")
+file(GLOB folders RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*")
+foreach(folder IN LISTS folders)
+  if(NOT IS_DIRECTORY "${SOURCE_DIR}/${folder}")
+    continue()
+  endif()
+  if(NOT DEFINED allowed_${folder})
+    string(APPEND violations "  ${folder}/: a folder with no place in the layers\n")
+    continue()
+  endif()
+  file(GLOB_RECURSE files "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+  foreach(file IN LISTS files)
+    file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")
+    foreach(line IN LISTS lines)
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([a-z_]+)/.*" "\\1" target "${line}")
+      if(target STREQUAL folder)
+        continue()
+      endif()
+      list(FIND allowed_${folder} "${target}" position)
+      if(position EQUAL -1)
+        file(RELATIVE_PATH shown "${SOURCE_DIR}" "${file}")
+        string(APPEND violations "  ${shown}: ${line}\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(violations)
+  message(FATAL_ERROR "Includes across the folder layers:\n${violations}")
+endif()
+message(STATUS "Folder layers kept")
