@@ -8,7 +8,7 @@ build_dir=${Q4_BUILD_DIR:-$repo_root/build}
 q4_packages=(
     cmake g++ pkg-config make
     qt6-base-dev qt6-declarative-dev qt6-multimedia-dev
-    libhidapi-dev libudev-dev libx11-dev
+    libhidapi-dev libudev-dev libx11-dev libxdamage-dev
     qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
     qml6-module-qttest qml6-module-qtmultimedia
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
