@@ -49,17 +49,8 @@ void MediaSoundPlayer::onEndOfMedia() {
     if (player->mediaStatus() == QMediaPlayer::EndOfMedia) emit finished();
 }
 
-SoundBoard::SoundBoard(QObject* parent, const SoundPlayerFactory& factory) : QObject(parent) {
-    for (int index = 0; index < kPlayerCount; ++index) {
-        SoundPlayer* made = factory ? factory(index) : nullptr;
-        if (!made) made = new MediaSoundPlayer;
-        made->setParent(this);
-        players[static_cast<std::size_t>(index)] = made;
-    }
-    // The background loops, and it follows the start-up sound by itself.
-    connect(players[kBackground], &SoundPlayer::finished, this, &SoundBoard::playMedia_Background);
-    connect(players[kStartUp], &SoundPlayer::finished, this, &SoundBoard::playMedia_Background);
-}
+SoundBoard::SoundBoard(QObject* parent, const SoundPlayerFactory& factory)
+    : QObject(parent), makePlayer(factory) {}
 
 QUrl SoundBoard::sourceFor(int index) {
     const QString suffix = index == kBackground ? QStringLiteral("mp3") : QStringLiteral("wav");
@@ -70,6 +61,19 @@ QUrl SoundBoard::sourceFor(int index) {
 SoundPlayer* SoundBoard::player(int index) const {
     if (index < 0 || index >= kPlayerCount) return nullptr;
     return players[static_cast<std::size_t>(index)];
+}
+
+SoundPlayer* SoundBoard::playerFor(int index) {
+    SoundPlayer*& slot = players[static_cast<std::size_t>(index)];
+    if (slot) return slot;
+    slot = makePlayer ? makePlayer(index) : nullptr;
+    if (!slot) slot = new MediaSoundPlayer;
+    slot->setParent(this);
+    // The background loops, and it follows the start-up sound by itself.
+    if (index == kBackground || index == kStartUp)
+        connect(slot, &SoundPlayer::finished, this, &SoundBoard::playMedia_Background);
+    emit playerMade(index, slot);
+    return slot;
 }
 
 void SoundBoard::setEnableAudio(bool isEnable) {
@@ -84,18 +88,20 @@ void SoundBoard::playMedia_Index(uchar index) {
     }
     // Clearing first cuts an effect that is still playing, so a second click
     // restarts the sound instead of overlapping it.
-    SoundPlayer* effect = players[index];
+    SoundPlayer* effect = playerFor(index);
     effect->clear();
     effect->setSource(sourceFor(index));
     effect->play();
 }
 
 void SoundBoard::playMedia_Background() {
-    SoundPlayer* background = players[kBackground];
+    SoundPlayer* background = playerFor(kBackground);
     background->setSource(sourceFor(kBackground));
     background->play();
 }
 
+// A player never made has nothing to stop.
 void SoundBoard::clearAllMedia() {
-    for (SoundPlayer* each : players) each->clear();
+    for (SoundPlayer* each : players)
+        if (each) each->clear();
 }

@@ -63,6 +63,10 @@ using SoundPlayerFactory = std::function<SoundPlayer*(int index)>;
 // or the start-up sound ends, and four effects started by number. The view
 // forwards its sound slots here.
 //
+// A player is made the first time its sound is needed, never while the
+// sound switch keeps it silent: making one starts the media back end, which
+// on a machine without a sound server probes every sound system it knows.
+//
 // Threads: GUI thread only; owns its players (Qt children).
 class SoundBoard : public QObject {
     Q_OBJECT
@@ -80,6 +84,7 @@ public:
     static QUrl sourceFor(int index);
 
     bool isEnableAudio() const { return enableAudio; }
+    // The player of a sound index; null until that sound was first needed.
     SoundPlayer* player(int index) const;
 
 public slots:
@@ -94,7 +99,14 @@ public slots:
     // Stops every player, 0 to 4 in order.
     void clearAllMedia();
 
+signals:
+    // The player of a sound index was made, just before its first use.
+    void playerMade(int index, SoundPlayer* player);
+
 private:
+    SoundPlayer* playerFor(int index);
+
+    SoundPlayerFactory makePlayer;
     std::array<SoundPlayer*, kPlayerCount> players{};
     bool enableAudio = true;
 };

@@ -33,8 +33,12 @@ QStringList effect(int index) {
             number + " play"};
 }
 
+// The first use of a sound makes its player, then plays.
+QStringList made(int index) {
+    return {QString::number(index) + " made"};
+}
+
 const QStringList kBackground = {"0 source ./modules/media/00.mp3", "0 play"};
-const QStringList kClearAll = {"0 clear", "1 clear", "2 clear", "3 clear", "4 clear"};
 
 }  // namespace
 
@@ -44,27 +48,39 @@ class SoundBoardTest : public GuardedTestCase {
 private slots:
     // Steps: "off" (the sound switch), "play n" (playMedia_Index), "background"
     // (playMedia_Background), "finish n" (player n played to its end),
-    // "clear" (clearAllMedia).
+    // "clear" (clearAllMedia). Players are made on first use only.
     void board_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("0 starts the background") << "play 0" << kBackground;
-        QTest::newRow("effects 1 and 4") << "play 1, play 4" << effect(1) + effect(4);
+        QTest::newRow("nothing made before a sound") << "clear" << QStringList();
+        QTest::newRow("0 starts the background") << "play 0" << made(0) + kBackground;
+        QTest::newRow("effects 1 and 4")
+            << "play 1, play 4" << made(1) + effect(1) + made(4) + effect(4);
         QTest::newRow("above 4 no sound") << "play 5, play 255" << QStringList();
-        QTest::newRow("switch off, 0 and 4") << "off, play 0, play 4" << QStringList();
-        QTest::newRow("switch off, background called") << "off, background" << kBackground;
+        QTest::newRow("switch off makes nothing")
+            << "off, play 0, play 1, play 4, clear" << QStringList();
+        QTest::newRow("switch off, background called")
+            << "off, background" << made(0) + kBackground;
         QTest::newRow("background after start-up, loops")
-            << "finish 1, finish 0" << kBackground + kBackground;
-        QTest::newRow("other effects end") << "finish 2, finish 3, finish 4" << QStringList();
-        QTest::newRow("sound off stops all")
-            << "play 0, off, clear, play 1" << kBackground + kClearAll;
-        QTest::newRow("quick clicks restart") << "play 4, play 4" << effect(4) + effect(4);
+            << "play 1, finish 1, finish 0"
+            << made(1) + effect(1) + made(0) + kBackground + kBackground;
+        QTest::newRow("other effects end")
+            << "play 2, play 3, play 4, finish 2, finish 3, finish 4"
+            << made(2) + effect(2) + made(3) + effect(3) + made(4) + effect(4);
+        QTest::newRow("sound off stops the players made")
+            << "play 0, play 4, off, clear, play 1"
+            << made(0) + kBackground + made(4) + effect(4) + QStringList{"0 clear", "4 clear"};
+        QTest::newRow("quick clicks restart, one player")
+            << "play 4, play 4" << made(4) + effect(4) + effect(4);
     }
     void board() {
         QFETCH(QString, steps);
         QFETCH(QStringList, expected);
         QStringList log;
-        SoundBoard board(nullptr, [&log](int index) { return new RecordingPlayer(index, &log); });
+        SoundBoard board(nullptr, [&log](int index) {
+            log.append(QString::number(index) + " made");
+            return new RecordingPlayer(index, &log);
+        });
         for (const QString& step : steps.split(", ")) {
             const int index = step.section(' ', 1).toInt();
             if (step == "off")
