@@ -7,10 +7,11 @@
 #include <QQuickItem>
 #include <QQuickView>
 
+#include "app/renderer_choice.h"
+
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     QGuiApplication application(argc, argv);
+    chooseRenderer();
     QQuickView view;
     QQmlComponent component(view.engine());
     component.setData("import QtQuick\nRectangle { width: 1000; height: 600; color: \"#101418\" }",
