@@ -171,7 +171,18 @@ std::optional<Sample> runOnce(DisplayWatch& watch, const Subject& subject,
     const DisplayWatch::Observation seen =
         watch.follow(child, launch, options.quiet, options.limit);
     const double peakRss = endChild(child);
-    if (!seen.mapped || !seen.isSettled) return std::nullopt;
+    if (!seen.mapped || !seen.isSettled) {
+        // Kept for a look: the next start of this subject writes the log anew.
+        const fs::path kept = logFile.string() + ".failed";
+        std::error_code error;
+        fs::copy_file(logFile, kept, fs::copy_options::overwrite_existing, error);
+        std::fprintf(stderr, "%s: %s; its output: %s\n", subject.name.c_str(),
+                     seen.hasExited ? "ended by itself"
+                     : seen.mapped  ? "still drawing at the time limit"
+                                    : "no window mapped",
+                     kept.c_str());
+        return std::nullopt;
+    }
     Sample sample;
     sample.mapped = millisecondsBetween(launch, *seen.mapped);
     sample.lastRepaint =
@@ -263,6 +274,7 @@ int main(int argc, char* argv[]) {
     }
     const std::string displayName = server->second;
     int exitCode = 0;
+    bool hasFailures = false;
     {
         DisplayWatch watch(displayName);
         if (!watch.isOpen()) {
@@ -308,6 +320,7 @@ int main(int argc, char* argv[]) {
                     "peak RSS");
         for (std::size_t which = 0; which < subjects.size(); ++which) {
             printRow(subjects[which].name, results[which], results[0]);
+            hasFailures = hasFailures || results[which].failures > 0;
             if (results[which].samples.empty()) {
                 std::fprintf(stderr, "%s never settled; its last output: %s/last-run-%zu.log\n",
                              subjects[which].name.c_str(), work.c_str(), which);
@@ -317,6 +330,7 @@ int main(int argc, char* argv[]) {
     }
     kill(server->first, SIGTERM);
     waitpid(server->first, nullptr, 0);
-    if (exitCode == 0) fs::remove_all(work);
+    // A failed start's output stays for a look.
+    if (exitCode == 0 && !hasFailures) fs::remove_all(work);
     return exitCode;
 }
