@@ -3,9 +3,41 @@
 #include <QAudioOutput>
 #include <QDir>
 #include <QMediaPlayer>
+#include <QTimer>
+
+namespace {
+
+// The media back end wants absolute locations; relative names are files
+// beside the executable, which is the working directory.
+QUrl absoluteLocation(const QUrl& source) {
+    if (source.isEmpty() || !source.isRelative()) return source;
+    return QUrl::fromLocalFile(QDir::cleanPath(QDir::current().absoluteFilePath(source.path())));
+}
+
+}  // namespace
 
 MediaSoundPlayer::MediaSoundPlayer(QObject* parent)
-    : SoundPlayer(parent), player(new QMediaPlayer(this)), output(new QAudioOutput(this)) {
+    : SoundPlayer(parent), loadingWatch(new QTimer(this)) {
+    loadingWatch->setSingleShot(true);
+    loadingWatch->setInterval(kLoadingPatience);
+    connect(loadingWatch, &QTimer::timeout, this, &MediaSoundPlayer::onLoadingOverdue);
+    makeBackEnd();
+}
+
+MediaSoundPlayer::~MediaSoundPlayer() {
+    if (isLoading()) {
+        retireBackEnd();
+        return;
+    }
+    // The back end may still report while it shuts down, when this object is
+    // already half gone.
+    player->disconnect(this);
+    player->stop();
+}
+
+void MediaSoundPlayer::makeBackEnd() {
+    player = new QMediaPlayer(this);
+    output = new QAudioOutput(this);
     player->setAudioOutput(output);
     connect(player, &QMediaPlayer::mediaStatusChanged, this,
             [this](QMediaPlayer::MediaStatus status) {
@@ -14,33 +46,105 @@ MediaSoundPlayer::MediaSoundPlayer(QObject* parent)
                 if (status == QMediaPlayer::EndOfMedia)
                     QMetaObject::invokeMethod(this, &MediaSoundPlayer::onEndOfMedia,
                                               Qt::QueuedConnection);
+                if (status != QMediaPlayer::LoadingMedia && heldSource)
+                    QMetaObject::invokeMethod(this, &MediaSoundPlayer::runHeldBack,
+                                              Qt::QueuedConnection);
             });
+    // A failed loading may not say so through the status.
+    connect(player, &QMediaPlayer::errorOccurred, this, [this] {
+        if (heldSource)
+            QMetaObject::invokeMethod(this, &MediaSoundPlayer::runHeldBack, Qt::QueuedConnection);
+    });
 }
 
-MediaSoundPlayer::~MediaSoundPlayer() {
-    // The back end may still report while it shuts down, when this object is
-    // already half gone.
-    player->disconnect(this);
-    player->stop();
+// The back end (with its output) deletes itself once its loading has ended
+// or failed; one that never ends stays, which costs memory but no hang.
+void MediaSoundPlayer::retireBackEnd() {
+    QMediaPlayer* retired = player;
+    retired->disconnect(this);
+    retired->setParent(nullptr);
+    output->setParent(retired);
+    const auto deleteOnceSettled = [retired] {
+        if (retired->mediaStatus() != QMediaPlayer::LoadingMedia ||
+            retired->error() != QMediaPlayer::NoError)
+            retired->deleteLater();
+    };
+    connect(retired, &QMediaPlayer::mediaStatusChanged, retired, deleteOnceSettled);
+    connect(retired, &QMediaPlayer::errorOccurred, retired, deleteOnceSettled);
+    player = nullptr;
+    output = nullptr;
+}
+
+// After an error the back end's own thread has stopped, so nothing can meet it.
+bool MediaSoundPlayer::isLoading() const {
+    return player->mediaStatus() == QMediaPlayer::LoadingMedia &&
+           player->error() == QMediaPlayer::NoError;
+}
+
+void MediaSoundPlayer::setLoadingPatience(int milliseconds) {
+    loadingWatch->setInterval(milliseconds);
+}
+
+void MediaSoundPlayer::hold(const std::optional<QUrl>& source) {
+    heldSource = source;
+    isHeldPlay = false;
+    if (!heldSource)
+        loadingWatch->stop();
+    else if (!loadingWatch->isActive())
+        loadingWatch->start();
 }
 
 void MediaSoundPlayer::setSource(const QUrl& source) {
-    // The media back end wants absolute locations; relative names are files
-    // beside the executable, which is the working directory.
-    QUrl location = source;
-    if (!source.isEmpty() && source.isRelative())
-        location =
-            QUrl::fromLocalFile(QDir::cleanPath(QDir::current().absoluteFilePath(source.path())));
+    const QUrl location = absoluteLocation(source);
+    if (isLoading()) {
+        hold(location == player->source() ? std::nullopt : std::optional<QUrl>(location));
+        return;
+    }
+    hold(std::nullopt);
     player->setSource(location);
 }
 
 void MediaSoundPlayer::play() {
+    if (heldSource) {
+        isHeldPlay = true;
+        return;
+    }
     player->play();
 }
 
 void MediaSoundPlayer::clear() {
+    if (isLoading()) {
+        hold(QUrl());
+        return;
+    }
+    hold(std::nullopt);
     player->stop();
     player->setSource(QUrl());
+}
+
+void MediaSoundPlayer::runHeldBack() {
+    if (!heldSource || isLoading()) return;
+    const QUrl source = *heldSource;
+    const bool isPlay = isHeldPlay;
+    if (source.isEmpty()) {
+        clear();
+        return;
+    }
+    setSource(source);
+    if (isPlay) play();
+}
+
+// A loading that does not end would keep the last request waiting for good:
+// a fresh back end takes it instead.
+void MediaSoundPlayer::onLoadingOverdue() {
+    if (!heldSource) return;
+    if (isLoading()) {
+        qWarning() << "sound player: loading" << player->source().toString()
+                   << "did not end; starting a new media back end";
+        retireBackEnd();
+        makeBackEnd();
+    }
+    runHeldBack();
 }
 
 void MediaSoundPlayer::onEndOfMedia() {

@@ -3,7 +3,10 @@
 // without hanging the program.
 
 #include <QMediaPlayer>
+#include <QPointer>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 #include "guarded_test_case.h"
 #include "ui/sound_board.h"
@@ -37,6 +40,8 @@ QStringList effect(int index) {
 QStringList made(int index) {
     return {QString::number(index) + " made"};
 }
+
+const char* const kLoadedAtOnce = "the media back end loaded the source at once";
 
 const QStringList kBackground = {"0 source ./modules/media/00.mp3", "0 play"};
 
@@ -131,6 +136,134 @@ private slots:
         QTest::qWait(2000);  // longer than the 1.3 s sound
         QCOMPARE(int(finished.count()), finishedBeforeClear);
         QVERIFY(media->source().isEmpty());
+    }
+
+    // While the back end loads a source, a new source or a clear() waits for
+    // the loading to end (or fail) and then wins; asking again for the source
+    // that is loading drops what waited. Steps follow "source 1, play" on a
+    // fresh player: "source 1" is the loading file (a sound, or one that
+    // fails to load), "source 2" the file 02.wav, "play", "clear".
+    void mediaPlayerHoldsBackWhileLoading_data() {
+        QTest::addColumn<bool>("isBroken");  // the loading file fails
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("finalFile");  // "1", "2" or "" for no source
+        QTest::addColumn<int>("sourcesGiven");   // sources the back end was given
+        for (const bool isBroken : {false, true}) {
+            const char* first = isBroken ? "broken: " : "sound: ";
+            auto row = [first](const char* name) {
+                return &QTest::newRow(qPrintable(QString(first) + name));
+            };
+            *row("another source") << isBroken << "source 2, play"
+                                   << "2" << 2;
+            *row("clear") << isBroken << "clear"
+                          << "" << 2;
+            *row("clear, then the loading one again") << isBroken << "clear, source 1, play"
+                                                      << "1" << 1;
+            *row("another, then the loading one again")
+                << isBroken << "source 2, play, source 1, play"
+                << "1" << 1;
+            *row("another, then clear") << isBroken << "source 2, play, clear"
+                                        << "" << 2;
+        }
+    }
+    void mediaPlayerHoldsBackWhileLoading() {
+        QFETCH(bool, isBroken);
+        QFETCH(QString, steps);
+        QFETCH(QString, finalFile);
+        QFETCH(int, sourcesGiven);
+        const Files files = makeFiles(isBroken);
+        QVERIFY(files.isValid());
+        MediaSoundPlayer player;
+        QMediaPlayer* media = player.mediaPlayer();
+        QSignalSpy given(media, &QMediaPlayer::sourceChanged);
+        if (!startLoading(player, files.first)) QSKIP(kLoadedAtOnce);
+        for (const QString& step : steps.split(", ")) {
+            if (step == "source 1")
+                player.setSource(files.first);
+            else if (step == "source 2")
+                player.setSource(files.second);
+            else if (step == "play")
+                player.play();
+            else if (step == "clear")
+                player.clear();
+        }
+        // Nothing reached the back end while it loaded.
+        QCOMPARE(int(given.count()), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isHoldingBack(), 20000);
+        QCOMPARE(player.mediaPlayer(), media);
+        QCOMPARE(media->source(), files.named(finalFile));
+        QCOMPARE(int(given.count()), sourcesGiven);
+    }
+
+    // A loading that outlasts the player's patience does not keep the last
+    // request waiting: it is done, on a new back end if the old one still
+    // loads, and the old one goes once its loading has ended.
+    void mediaPlayerGivesUpOnALongLoading() {
+        const Files files = makeFiles(false);
+        QVERIFY(files.isValid());
+        MediaSoundPlayer player;
+        player.setLoadingPatience(0);
+        QPointer<QMediaPlayer> first = player.mediaPlayer();
+        if (!startLoading(player, files.first)) QSKIP(kLoadedAtOnce);
+        player.setSource(files.second);
+        player.play();
+        QVERIFY(player.isHoldingBack());
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isHoldingBack(), 20000);
+        QCOMPARE(player.mediaPlayer()->source(), files.second);
+        QTRY_VERIFY_WITH_TIMEOUT(first.isNull() || first == player.mediaPlayer(), 20000);
+    }
+
+    // Destroyed while its back end loads, the player returns at once and the
+    // back end deletes itself once the loading has ended.
+    void mediaPlayerDestroyedWhileLoading() {
+        const Files files = makeFiles(false);
+        QVERIFY(files.isValid());
+        auto player = std::make_unique<MediaSoundPlayer>();
+        QPointer<QMediaPlayer> media = player->mediaPlayer();
+        if (!startLoading(*player, files.first)) QSKIP(kLoadedAtOnce);
+        player.reset();
+        QVERIFY(!media.isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(media.isNull(), 20000);
+    }
+
+private:
+    // The files a holding-back test plays: the loading one, 02.wav, and
+    // the URL of either by its number.
+    struct Files {
+        std::shared_ptr<QTemporaryDir> folder;  // keeps a broken file
+        QUrl first;
+        QUrl second;
+        bool isValid() const { return first.isValid() && second.isValid(); }
+        QUrl named(const QString& number) const {
+            return number == "1" ? first : number == "2" ? second : QUrl();
+        }
+    };
+
+    static Files makeFiles(bool isBroken) {
+        Files files;
+        const QString sound = QFINDTESTDATA("../../data/modules/media/01.wav");
+        if (sound.isEmpty()) return files;
+        const QString folder = QFileInfo(sound).path();
+        files.second = QUrl::fromLocalFile(folder + "/02.wav");
+        if (!isBroken) {
+            files.first = QUrl::fromLocalFile(sound);
+            return files;
+        }
+        files.folder = std::make_shared<QTemporaryDir>();
+        QFile broken(files.folder->filePath("broken.wav"));
+        if (!broken.open(QIODevice::WriteOnly) || broken.write(QByteArray(4096, 'x')) != 4096)
+            return files;
+        files.first = QUrl::fromLocalFile(broken.fileName());
+        return files;
+    }
+
+    // Gives the player its first source and asks it to play; whether it is
+    // loading now. The back end reports the end of loading through the
+    // event loop, so only a back end that loads at once says no.
+    static bool startLoading(MediaSoundPlayer& player, const QUrl& source) {
+        player.setSource(source);
+        player.play();
+        return player.mediaPlayer()->mediaStatus() == QMediaPlayer::LoadingMedia;
     }
 };
 
