@@ -1,18 +1,26 @@
 #include "app/backend_choice.h"
 
-#include <QByteArray>
-#include <QtGlobal>
+#include <QFile>
 
 #include "emulator/emulated_devices.h"
 
+DeviceChoice DeviceChoice::fromEnvironment(const QProcessEnvironment& environment) {
+    DeviceChoice choice;
+    choice.isEmulated = environment.value(QStringLiteral("Q4CONFIG_DEVICE")) == "emulated";
+    choice.tracePath = environment.value(QStringLiteral("Q4CONFIG_EMULATOR_TRACE"));
+    return choice;
+}
+
+std::unique_ptr<HidBackend> createBackend(const DeviceChoice& choice) {
+    if (!choice.isEmulated) return createHidapiBackend();
+    // The emulated mouse, with the emulated keyboard beside it (found only
+    // through its paths, as the real keyboard is never enumerated).
+    auto devices = std::make_unique<EmulatedDevices>();
+    if (!choice.tracePath.isEmpty())
+        devices->setTraceFile(QFile::encodeName(choice.tracePath).toStdString());
+    return devices;
+}
+
 std::unique_ptr<HidBackend> createBackendFromEnvironment() {
-    if (qgetenv("Q4CONFIG_DEVICE") == "emulated") {
-        // The emulated mouse, with the emulated keyboard beside it (found
-        // only through its paths, as the real keyboard is never enumerated).
-        auto devices = std::make_unique<EmulatedDevices>();
-        const QByteArray tracePath = qgetenv("Q4CONFIG_EMULATOR_TRACE");
-        if (!tracePath.isEmpty()) devices->setTraceFile(tracePath.toStdString());
-        return devices;
-    }
-    return createHidapiBackend();
+    return createBackend(DeviceChoice::fromEnvironment(QProcessEnvironment::systemEnvironment()));
 }

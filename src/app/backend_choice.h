@@ -1,10 +1,22 @@
 #pragma once
 
+#include <QProcessEnvironment>
+#include <QString>
 #include <memory>
 
 #include "device/hid_backend.h"
 
-// The device back end the program talks to: the emulated Q4 mouse when
-// Q4CONFIG_DEVICE is "emulated" (its trace goes to Q4CONFIG_EMULATOR_TRACE
-// when that names a file), otherwise the real USB devices through hidapi.
+// Which devices the program talks to: the emulated Q4 mouse (with the
+// emulated keyboard beside it), or the real USB devices through hidapi.
+struct DeviceChoice {
+    bool isEmulated = false;
+    // The emulated devices append one line per report to this file; empty
+    // for none.
+    QString tracePath;
+
+    // Q4CONFIG_DEVICE=emulated and Q4CONFIG_EMULATOR_TRACE=<file>.
+    static DeviceChoice fromEnvironment(const QProcessEnvironment& environment);
+};
+
+std::unique_ptr<HidBackend> createBackend(const DeviceChoice& choice);
 std::unique_ptr<HidBackend> createBackendFromEnvironment();

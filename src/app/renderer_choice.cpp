@@ -4,16 +4,15 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QLoggingCategory>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QQuickWindow>
 #include <QRegularExpression>
 
-namespace {
+#include "common/logging.h"
 
-Q_LOGGING_CATEGORY(rendererLog, "q4config.renderer", QtWarningMsg)
+namespace {
 
 // Platforms that show nothing on a screen of their own, or only through a
 // frame buffer: nothing there for a GPU to speed up.
@@ -83,18 +82,17 @@ RendererChoice chooseRenderer() {
     const QString requested = facts.requested.trimmed().toLower();
     if (!requested.isEmpty() && requested != "auto" && requested != "software" &&
         requested != "opengl")
-        qCWarning(rendererLog) << "Q4CONFIG_RENDERER is software, opengl or auto, not"
-                               << facts.requested;
+        qCWarning(lcApp) << "Q4CONFIG_RENDERER is software, opengl or auto, not" << facts.requested;
 
     const RendererChoice choice = decideRenderer(facts, probeGlRenderer);
     if (choice.renderer == Renderer::Software)
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     else if (choice.renderer == Renderer::OpenGL)
         QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
-    qCInfo(rendererLog).noquote() << "Qt Quick renders"
-                                  << (choice.renderer == Renderer::Software ? "in software:"
-                                      : choice.renderer == Renderer::OpenGL ? "with OpenGL:"
-                                                                            : "as Qt chooses:")
-                                  << choice.reason;
+    qCInfo(lcApp).noquote() << "Qt Quick renders"
+                            << (choice.renderer == Renderer::Software ? "in software:"
+                                : choice.renderer == Renderer::OpenGL ? "with OpenGL:"
+                                                                      : "as Qt chooses:")
+                            << choice.reason;
     return choice;
 }

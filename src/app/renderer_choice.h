@@ -37,8 +37,8 @@ bool isSoftwareRasterizer(const QString& glRenderer);
 
 // Gathers the facts of this process and machine, decides, and tells Qt
 // Quick. Call once the application object exists and before any Qt Quick
-// window or widget is made. The reason goes to the log category
-// "q4config.renderer" (info).
+// window or widget is made. The reason goes to the log category "q4.app"
+// (info).
 //
 // Threads: the GUI thread.
 RendererChoice chooseRenderer();

@@ -1,9 +1,9 @@
 #include "app/startup.h"
 
 #include "app/widget.h"
+#include "common/prompt.h"
 #include "device/link_state.h"
 #include "ui/my_qquick_view.h"
-#include "ui/prompt.h"
 
 bool startProgram(Widget& window) {
     window.checkDevice();

@@ -7,11 +7,10 @@
 #include "ui/my_qquick_view.h"
 #include "ui/ui_controler.h"
 
-Widget::Widget(QWidget* parent) : QWidget(parent) {
+Widget::Widget(QWidget* parent) : QWidget(parent), services(&hidThread) {
     hidThread.setOwner(this);
-    controller = new Ui_Controler();
+    controller = new Ui_Controler(services.forView(), &hidThread);
     controller->setupUi(this);
-    view()->setDeviceLink(&hidThread);
     pollTimer.setInterval(kPollInterval);
     pollTimer.setSingleShot(true);
     connect(&pollTimer, &QTimer::timeout, this, &Widget::checkDevice);
@@ -20,14 +19,17 @@ Widget::Widget(QWidget* parent) : QWidget(parent) {
 }
 
 // The window is destroyed after the event loop has ended, so a deferred
-// delete of the controller would never run: it is deleted here.
+// delete of the controller would never run: it is deleted here. The view
+// goes first, before the services it forwards to (a child widget would
+// otherwise outlive this object's members).
 Widget::~Widget() {
     hidThread.stopListen();
+    delete view();
     delete controller;
 }
 
 myQQuickView* Widget::view() const {
-    return controller->view;
+    return controller->view();
 }
 
 void Widget::notifyDeviceChange() {

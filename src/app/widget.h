@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/program_services.h"
 #include "device/hid_thread.h"
 
 class DeviceMonitor;
@@ -19,7 +20,9 @@ public:
 };
 
 // The program's only top-level window: frameless and translucent, it
-// carries the QML view and owns the device link. Every device-change
+// carries the QML view, owns the device link and is where the program is
+// assembled: it builds the services the view forwards to (ProgramServices)
+// and hands them to the view through its controller. Every device-change
 // notification restarts a 2048 ms single-shot timer, so a burst of them
 // gives one device check. Owned by and used on the GUI thread.
 class Widget : public QWidget, public DeviceLinkOwner {
@@ -36,16 +39,15 @@ public:
     void startUi();
     myQQuickView* view() const;
     Ui_Controler* controllerObject() const { return controller; }
+    Hid_Thread& deviceLink() { return hidThread; }
     // A device appeared or vanished somewhere: check again once it settles.
     void notifyDeviceChange();
+    // The debounced device check waits to run.
+    bool isCheckPending() const { return pollTimer.isActive(); }
 
     // DeviceLinkOwner.
     QString ownerTitle() const override { return windowTitle(); }
     void requestClose() override;
-
-    QTimer pollTimer;
-    Ui_Controler* controller = nullptr;
-    Hid_Thread hidThread;
 
 public slots:
     void checkDevice();
@@ -54,5 +56,9 @@ protected:
     void customEvent(QEvent* event) override;
 
 private:
+    QTimer pollTimer;
+    Hid_Thread hidThread;
+    ProgramServices services;
+    Ui_Controler* controller = nullptr;
     DeviceMonitor* deviceMonitor = nullptr;
 };

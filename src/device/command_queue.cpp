@@ -3,6 +3,8 @@
 #include <QtGlobal>
 #include <algorithm>
 
+#include "common/logging.h"
+
 struct CommandQueue::Shared {
     Executor executor;
     std::mutex mutex;
@@ -38,7 +40,7 @@ CommandQueue::~CommandQueue() {
     } else {
         // Stuck inside a device call: it holds its own reference to what it
         // uses and ends when the call returns.
-        qWarning("Device link: a transfer did not end; leaving it behind");
+        qCWarning(lcTransport, "Device link: a transfer did not end; leaving it behind");
         worker.detach();
     }
 }
@@ -69,7 +71,7 @@ void CommandQueue::work(std::shared_ptr<Shared> shared) {
             shared->running = command;
             const char* line = command->failureLine;
             lock.unlock();
-            qDebug("%s", line);
+            qCDebug(lcDevice, "%s", line);
             lock.lock();
             command->isFinished = true;
             shared->running.reset();

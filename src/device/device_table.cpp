@@ -1,7 +1,13 @@
 #include "device/device_table.h"
 
+#include <QDebug>
 #include <QSettings>
 #include <QStringList>
+
+#include "device/hid_thread.h"
+
+static_assert(kMaxReportLength <= size_t(Hid_Thread::kDataBufferSize),
+              "a data report must fit the link's payload buffer");
 
 namespace {
 
@@ -15,6 +21,22 @@ int hexValue(const QSettings& table, const QString& key, int fallback) {
 
 quint16 hexWord(const QSettings& table, const QString& key) {
     return static_cast<quint16>(hexValue(table, key, 0) & 0xFFFF);
+}
+
+// The row's report length when the link can use it, else 0. Read in 64
+// bits: a length of 2^31 or more must not turn negative on the way.
+uint usableReportLength(const QSettings& table, int row, const QString& key) {
+    const QVariant value = table.value(key);
+    if (!value.isValid()) {
+        qDebug("Device table: row %d has no report length; no data reports", row);
+        return 0;
+    }
+    bool isNumber = false;
+    const qulonglong length = value.toString().trimmed().toULongLong(&isNumber, 10);
+    if (isNumber && length >= 1 && length <= kMaxReportLength) return uint(length);
+    qDebug("Device table: row %d report length \"%s\" unusable (1 to %zu); no data reports", row,
+           qPrintable(value.toString()), kMaxReportLength);
+    return 0;
 }
 
 }  // namespace
@@ -38,7 +60,7 @@ DeviceTable loadDeviceTable(const QString& tablePath, const QString& application
         info.usagePage2 = hexWord(table, prefix + "usagePage2");
         info.usage2 = hexWord(table, prefix + "usage2");
         info.productName = row < productNames.size() ? productNames.at(row).trimmed() : QString();
-        info.reportLength = table.value(prefix + "reportLength", 0).toUInt();
+        info.reportLength = usableReportLength(table, row, prefix + "reportLength");
         result.rows.append(info);
     }
     result.isEncode = table.value("common/isEncode", false).toBool();

@@ -6,8 +6,9 @@
 #include <QSettings>
 #include <algorithm>
 
+#include "common/prompt.h"
+#include "common/logging.h"
 #include "device/hid_thread.h"
-#include "ui/prompt.h"
 
 namespace {
 
@@ -18,6 +19,19 @@ const QString kDefaultSecrecyCode = QStringLiteral("731406");
 // The mouse reports this on its event interface when it has carried out a
 // command.
 constexpr uchar kReadyNotification[4] = {0x04, 0x04, 0x00, 0x00};
+
+// A mouse that is there but whose node the user may not open needs another
+// remedy than one that is missing: say which node and how access is given.
+QString refusedNodeText(const QString& name, const QString& path) {
+    return QStringLiteral(
+               "%1 is connected, but its device node %2 cannot be opened.\n\n"
+               "The udev rule 70-q4-mouse.rules gives the logged-in user access to it. "
+               "Once the rule is installed, reload the rules with\n\n"
+               "    sudo udevadm control --reload-rules\n"
+               "    sudo udevadm trigger\n\n"
+               "or unplug the mouse and plug it in again.")
+        .arg(name, path);
+}
 
 }  // namespace
 
@@ -49,6 +63,15 @@ void Hid_Thread::updateDeviceList(const QList<DevInfo>& table) {
                 interfaces[1].eventPath = eventCandidate;
             }
         }
+        if (interfaces[1].cmdPath.empty())
+            qCDebug(lcDevice,
+                    "no %04x:%04x with a command interface %04x/%04x and an event interface "
+                    "%04x/%04x",
+                    mouse.vid, mouse.pid, mouse.usagePage, mouse.usage, mouse.usagePage2,
+                    mouse.usage2);
+        else
+            qCDebug(lcDevice, "mouse: command interface %s, event interface %s",
+                    interfaces[1].cmdPath.c_str(), interfaces[1].eventPath.c_str());
     }
     deviceRows = rows;
     transport->setDevices(std::move(interfaces));
@@ -103,14 +126,14 @@ void Hid_Thread::chkDeviceIsEnCode() {
     uchar answer[4] = {challenge[0], challenge[1], challenge[2], challenge[3]};
     const bool isExchanged = exchangeSecrecyCode(answer);
     if (isExchanged && std::equal(std::begin(answer), std::end(answer), std::begin(challenge))) {
-        qDebug("Device Connect");
+        qCDebug(lcDevice, "Device Connect");
         isDeviceOk = true;
         // A connected device always has its listener: the ready waits of
         // every set depend on it.
         startListen(did);
         return;
     }
-    qDebug("Device Error");
+    qCDebug(lcDevice, "Device Error");
     isDeviceOk = false;
     stopListen();
     if (code == kDemoCode) {
@@ -120,9 +143,28 @@ void Hid_Thread::chkDeviceIsEnCode() {
         return;
     }
     const QString name = did < uint(deviceRows.size()) ? deviceRows.at(int(did)).name : QString();
-    prompt().warning(owner ? owner->ownerTitle() : QString(),
-                     QStringLiteral("Can not detect %1 !").arg(name));
+    const QString refusedPath = unopenableNode();
+    const QString caption = owner ? owner->ownerTitle() : QString();
+    if (refusedPath.isEmpty()) {
+        qCInfo(lcDevice, "%s is not connected or does not answer", qUtf8Printable(name));
+        prompt().warning(caption, QStringLiteral("Can not detect %1 !").arg(name));
+    } else {
+        qCWarning(lcDevice, "%s: cannot open %s; the udev rule 70-q4-mouse.rules grants access",
+                  qUtf8Printable(name), qUtf8Printable(refusedPath));
+        prompt().warning(caption, refusedNodeText(name, refusedPath));
+    }
     if (owner) owner->requestClose();
+}
+
+// An open can fail because the device went between the enumeration and the
+// open; only a node that is still listed is one the user may not open.
+QString Hid_Thread::unopenableNode() const {
+    const std::string refused = transport->refusedPath();
+    HidBackend* hidBackend = transport->backend();
+    if (refused.empty() || !hidBackend) return QString();
+    for (const HidDeviceInfo& item : hidBackend->enumerate(0, 0))
+        if (item.path == refused) return QString::fromStdString(refused);
+    return QString();
 }
 
 void Hid_Thread::hid_00H_GetSecrecyCode(uchar& byte1, uchar& byte2, uchar& byte3, uchar& byte4) {
@@ -169,13 +211,14 @@ void Hid_Thread::listenDevice(uint did) {
     // An entry without an event interface has nothing to watch.
     if (hidBackend && transport->device(did, &entry) && !entry.eventPath.empty()) {
         handle = transport->openEventInterface(did);
-        if (!handle) qDebug("Device removed");  // the failed open cleared the path
+        if (!handle) qCDebug(lcDevice, "Device removed");  // the failed open cleared the path
     }
+    if (handle) qCDebug(lcDevice, "listening on %s", entry.eventPath.c_str());
     uchar buffer[4];
     while (handle && isListening) {
         const int count = hidBackend->readTimeout(handle, buffer, sizeof buffer, kListenSliceMs);
         if (count < 0) {
-            qDebug("Device removed");
+            qCDebug(lcDevice, "Device removed");
             transport->clearEventPath(did);
             break;
         }

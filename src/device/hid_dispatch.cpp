@@ -7,6 +7,7 @@
 #include <QThread>
 #include <cstring>
 
+#include "common/logging.h"
 #include "device/hid_thread.h"
 #include "device/report_codec.h"
 
@@ -94,7 +95,7 @@ Hid_Thread::QueryOutcome Hid_Thread::runQuery(const std::shared_ptr<DeviceComman
     });
     if (!hasRun) {
         // Dropped by the worker (which wrote the line) or never started.
-        if (!command->isDropped) qDebug("%s", failureLine);
+        if (!command->isDropped) qCDebug(lcDevice, "%s", failureLine);
         return QueryOutcome::NotRun;
     }
     if (callerBuffer && dataLength > 0)

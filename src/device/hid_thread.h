@@ -175,6 +175,10 @@ private:
     enum class QueryOutcome { NotRun, Failed, Succeeded };
     QueryOutcome runQuery(const std::shared_ptr<DeviceCommand>& command, const char* failureLine,
                           uchar* callerBuffer = nullptr, int dataLength = 0);
+    // The node a failed open left behind when the device still lists it: a
+    // node the user may not open. Empty when nothing failed to open or the
+    // device has gone.
+    QString unopenableNode() const;
     bool exchangeSecrecyCode(uchar (&bytes)[4]);
     void listenDevice(uint did);
 

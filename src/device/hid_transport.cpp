@@ -1,7 +1,13 @@
 // Report transport: a set sends the 9-byte feature report and then its data
 // phase as output reports; a query sends the feature report, reads the
-// 9-byte answer and then its data phase as input reports. Every HID call
-// goes through a freshly opened handle.
+// 9-byte answer and then its data phase as input reports.
+//
+// Each exchange opens the command interface once and closes it when it
+// ends. The kernel gives every open file of a hidraw node a queue of its own
+// and takes input reports from the device only while a file is open: a
+// handle reopened between the reads of a data phase would lose the reports
+// already taken for the old one. A fresh handle per exchange still drops
+// whatever an earlier, failed exchange left unread.
 
 #include "device/hid_transport.h"
 
@@ -10,11 +16,13 @@
 #include <cstring>
 #include <vector>
 
+#include "common/logging.h"
 #include "device/report_codec.h"
 
 void HidTransport::setDevices(std::vector<DeviceInterfaces> entries) {
     std::lock_guard<std::mutex> lock(devicesMutex);
     deviceEntries = std::move(entries);
+    lastRefusedPath.clear();
 }
 
 std::vector<DeviceInterfaces> HidTransport::devices() const {
@@ -42,6 +50,11 @@ void HidTransport::clearEventPath(uint did) {
     if (did < deviceEntries.size()) deviceEntries[did].eventPath.clear();
 }
 
+std::string HidTransport::refusedPath() const {
+    std::lock_guard<std::mutex> lock(devicesMutex);
+    return lastRefusedPath;
+}
+
 // Opens the interface anew. A failed open clears the path: the interface
 // counts as gone until the next device check rebuilds the list. A device id
 // beyond the list is a device that is not found.
@@ -60,6 +73,7 @@ HidHandle* HidTransport::openInterface(uint did, bool isEventInterface) {
     handle = backend->openPath(path);
     if (!handle) {
         std::lock_guard<std::mutex> lock(devicesMutex);
+        lastRefusedPath = path;
         if (did < deviceEntries.size()) {
             DeviceInterfaces& entry = deviceEntries[did];
             (isEventInterface ? entry.eventPath : entry.cmdPath).clear();
@@ -95,6 +109,7 @@ void HidTransport::closeEventInterface() {
 void HidTransport::waitDeviceReady() {
     QThread::msleep(kReadyWaitMs);
     if (isReady) return;
+    qCDebug(lcTransport, "no ready notification within %d ms", kReadyWaitMs);
     ++extendedWaits;
     isReady = true;
     QThread::msleep(kReadyWaitMs);
@@ -105,14 +120,16 @@ bool HidTransport::fail() {
     return false;
 }
 
-// Sends the command block, scrambled with the code the command was issued
-// with when scrambling was on then.
-bool HidTransport::sendCommandReport(DeviceCommand& command) {
+// Opens the command interface for the exchange and sends the command block,
+// scrambled with the code the command was issued with when scrambling was on
+// then. Null when either fails.
+HidHandle* HidTransport::sendCommandReport(DeviceCommand& command) {
     HidHandle* handle = openCmdInterface(command.device);
-    if (!handle) return false;
+    if (!handle) return nullptr;
     if (command.isEncode) report_codec::scramble(command.cmdReport + 1, command.secrecyCode);
-    return hidBackend.load()->sendFeatureReport(handle, command.cmdReport,
-                                                sizeof command.cmdReport) >= 0;
+    const int sent =
+        hidBackend.load()->sendFeatureReport(handle, command.cmdReport, sizeof command.cmdReport);
+    return sent < 0 ? nullptr : handle;
 }
 
 namespace {
@@ -132,7 +149,8 @@ bool HidTransport::hidSend(DeviceCommand& command) {
     const size_t reportLength = entry.reportLength;
     const int dataLength = command.dataLength;
     if (command.waitReady) isReady = false;
-    if (!sendCommandReport(command)) return fail();
+    HidHandle* handle = sendCommandReport(command);
+    if (!handle) return fail();
     if (command.waitReady) waitDeviceReady();
 
     if (dataLength > 0) {
@@ -144,9 +162,7 @@ bool HidTransport::hidSend(DeviceCommand& command) {
             std::memcpy(report.data() + 1, command.dataBuf + offset, count);
             const bool isLast = offset + count >= size_t(dataLength);
             if (isLast && command.waitReady) isReady = false;
-            HidHandle* handle = openCmdInterface(command.device);
-            if (!handle || hidBackend.load()->write(handle, report.data(), report.size()) < 0)
-                return fail();
+            if (hidBackend.load()->write(handle, report.data(), report.size()) < 0) return fail();
             QThread::msleep(kReportPacingMs);
         }
         if (command.waitReady) waitDeviceReady();
@@ -163,8 +179,7 @@ bool HidTransport::hidQuery(DeviceCommand& command, Clock::time_point deadline) 
     device(command.device, &entry);
     const size_t reportLength = entry.reportLength;
     const int dataLength = command.dataLength;
-    if (!sendCommandReport(command)) return fail();
-    HidHandle* handle = openCmdInterface(command.device);
+    HidHandle* handle = sendCommandReport(command);
     if (!handle || hidBackend.load()->getFeatureReport(handle, command.ansReport,
                                                        sizeof command.ansReport) < 0)
         return fail();
@@ -177,10 +192,9 @@ bool HidTransport::hidQuery(DeviceCommand& command, Clock::time_point deadline) 
                 std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
             if (left.count() <= 0) return fail();
             std::fill(report.begin(), report.end(), uchar(0));
-            handle = openCmdInterface(command.device);
             // Nothing within the time left (0) fails the query like an error.
-            if (!handle || hidBackend.load()->readTimeout(handle, report.data(), report.size(),
-                                                          int(left.count())) <= 0)
+            if (hidBackend.load()->readTimeout(handle, report.data(), report.size(),
+                                               int(left.count())) <= 0)
                 return fail();
             // hidapi hands over the report without its id byte.
             std::memcpy(command.dataBuf + offset, report.data(),

@@ -49,6 +49,10 @@ public:
     bool device(uint did, DeviceInterfaces* entry) const;
     void setDevicePaths(uint did, const std::string& cmdPath, const std::string& eventPath);
     void clearEventPath(uint did);
+    // The path of the last interface that was found but could not be opened
+    // (a hidraw node without access, typically); empty when every open since
+    // the last setDevices succeeded.
+    std::string refusedPath() const;
 
     // Worker thread. Both close the command interface when they end.
     bool hidSend(DeviceCommand& command);
@@ -67,13 +71,14 @@ private:
     HidHandle* openCmdInterface(uint did);
     HidHandle* openInterface(uint did, bool isEventInterface);
     void closeCmdInterface();
-    bool sendCommandReport(DeviceCommand& command);
+    HidHandle* sendCommandReport(DeviceCommand& command);
     bool fail();
     void waitDeviceReady();
 
     std::atomic<HidBackend*> hidBackend{nullptr};
     mutable std::mutex devicesMutex;
     std::vector<DeviceInterfaces> deviceEntries;
+    std::string lastRefusedPath;
     HidHandle* hidCmd = nullptr;
     HidHandle* hidEvent = nullptr;
     // Lowered before a report whose effect the device will announce, raised

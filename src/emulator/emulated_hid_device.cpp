@@ -66,6 +66,11 @@ void EmulatedHidDevice::setUnplugged(bool unplugged) {
     reportArrived.notify_all();
 }
 
+void EmulatedHidDevice::setOpenRefused(bool isRefused) {
+    std::lock_guard<std::mutex> lock(mutex);
+    isOpenRefused = isRefused;
+}
+
 void EmulatedHidDevice::setEventInterfacePresent(bool isPresent) {
     std::lock_guard<std::mutex> lock(mutex);
     hasEventInterface = isPresent;
@@ -144,7 +149,7 @@ std::vector<HidDeviceInfo> EmulatedHidDevice::enumerate(uint16_t vendorId, uint1
 
 HidHandle* EmulatedHidDevice::openPath(const std::string& path) {
     std::lock_guard<std::mutex> lock(mutex);
-    if (isUnplugged) return nullptr;
+    if (isUnplugged || isOpenRefused) return nullptr;
     const bool isEvent = path == identity.eventPath;
     if (!isEvent && path != identity.commandPath) return nullptr;
     if (isEvent && !hasEventInterface) return nullptr;

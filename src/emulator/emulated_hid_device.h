@@ -66,6 +66,8 @@ public:
 
     // Fault switches.
     void setUnplugged(bool isUnplugged);
+    // Enumerated but never opened, as a hidraw node the user has no access to.
+    void setOpenRefused(bool isRefused);
     void setEventInterfacePresent(bool isPresent);
     void setReadyNotification(bool isSent);
     void setStalledReads(bool isStalled);
@@ -157,6 +159,7 @@ private:
     const Identity identity;
     std::condition_variable reportArrived;
     bool isUnplugged = false;
+    bool isOpenRefused = false;
     bool hasEventInterface = true;
     bool isReadySent = true;
     bool isStalled = false;

@@ -2,13 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QSettings>
 #include <algorithm>
 #include <array>
 
+#include "common/prompt.h"
+#include "common/translation.h"
 #include "device/hid_thread.h"
-#include "mouse/pointer_settings.h"
-#include "ui/prompt.h"
+#include "settings/settings_file.h"
+#include "common/logging.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ QVariantList intList(const std::array<uchar, N>& bytes) {
 
 }  // namespace
 
-MouseSettings::MouseSettings(Hid_Thread* deviceLink, std::function<QSettings*()> profile,
+MouseSettings::MouseSettings(Hid_Thread* deviceLink, std::function<SettingsFile*()> profile,
                              std::function<QStringList()> messages)
     : hid(deviceLink), currentProfile(std::move(profile)), messageStrings(std::move(messages)) {}
 
@@ -65,12 +66,12 @@ int MouseSettings::deviceType() const {
 }
 
 void MouseSettings::store(const QString& key, const QVariant& value) {
-    if (QSettings* profile = currentProfile ? currentProfile() : nullptr)
+    if (SettingsFile* profile = currentProfile ? currentProfile() : nullptr)
         profile->setValue(key, value);
 }
 
 QVariant MouseSettings::stored(const QString& key, const QVariant& fallback) const {
-    QSettings* profile = currentProfile ? currentProfile() : nullptr;
+    SettingsFile* profile = currentProfile ? currentProfile() : nullptr;
     return profile ? profile->value(key, fallback) : fallback;
 }
 
@@ -84,6 +85,8 @@ QVariantList MouseSettings::storedList(const QString& key) const {
     return {};
 }
 
+// Every list getter answers unsigned numbers, whether the list was set in
+// this run (numbers) or read back from the file (text).
 QVariantList MouseSettings::storedNumbers(const QString& key) const {
     QVariantList numbers;
     for (const QVariant& entry : storedList(key)) numbers.append(entry.toUInt());
@@ -126,7 +129,7 @@ void MouseSettings::ui_11H_SetDPISet(uchar dpiStage, const QVariantList& src8,
 }
 
 QVariantList MouseSettings::ui_91H_GetDPISet() {
-    return storedList(kDpiKey);
+    return storedNumbers(kDpiKey);
 }
 
 uchar MouseSettings::ui_91H_SyncDPI() {
@@ -173,7 +176,7 @@ QVariantList MouseSettings::ui_90H_GetLED8StageColor(uchar type) {
 
 void MouseSettings::ui_12H_SetKeyMatrix(const QVariantList& src64) {
     if (src64.size() < kKeyMatrixLength) {
-        qDebug("ui_12H_SetKeyMatrix: %d entries, 64 needed", int(src64.size()));
+        qCDebug(lcUi, "ui_12H_SetKeyMatrix: %d entries, 64 needed", int(src64.size()));
         return;
     }
     std::array<uchar, kKeyMatrixLength> matrix{};
@@ -192,9 +195,9 @@ QVariantList MouseSettings::getKeydefine(const QVariant& matrixId) {
     if (!isNumber) return {};
     switch (deviceType()) {
         case kMouseType:
-            return storedList("keydefine_Q4/" + QString::number(button));
+            return storedNumbers("keydefine_Q4/" + QString::number(button));
         case kKeyboardType:
-            return storedList("keydefine/" + QString::number(button));
+            return storedNumbers("keydefine/" + QString::number(button));
         default:
             return {};
     }
@@ -226,7 +229,7 @@ void MouseSettings::setScrollPinSwap(bool isSwap) {
     // and no report rate: nothing is sent then.
     if (!hid->queryFunctionOption(type, option1, option2) || !hid->queryReportRate(rate) ||
         !isReportRate(rate)) {
-        qDebug("setScrollPinSwap Failed");
+        qCDebug(lcUi, "setScrollPinSwap Failed");
         return;
     }
     option1 = static_cast<uchar>((option1 & ~kScrollSwapBit) | (isSwap ? kScrollSwapBit : 0));
@@ -257,20 +260,7 @@ bool MouseSettings::chkIsLogoLedWork() {
 
 bool MouseSettings::getMsgAns_FoolProofing() {
     const QStringList messages = messageStrings ? messageStrings() : QStringList();
-    const QString caption =
-        QCoreApplication::translate("myQQuickView", "%1").arg(messages.value(4));
+    const QString caption = translated("%1").arg(messages.value(4));
     const QString text = QStringLiteral("%1").arg(messages.value(5));
     return prompt().confirm(caption, text) == Prompt::Answer::Ok;
-}
-
-uint MouseSettings::getCursorSpeed() {
-    return stored(PointerSettings::kCursorSpeedKey, 0).toUInt();
-}
-
-uint MouseSettings::getVerticalScrollLines() {
-    return stored(PointerSettings::kScrollLinesKey, 0).toUInt();
-}
-
-uint MouseSettings::getDoubleClickSpeed() {
-    return stored(PointerSettings::kDoubleClickSpeedKey, 0).toUInt();
 }

@@ -6,7 +6,7 @@
 #include <functional>
 
 class Hid_Thread;
-class QSettings;
+class SettingsFile;
 
 // What the mouse pages (sensor, colour, key definition) read and change:
 // every value the user sets is written into the current profile first and
@@ -15,9 +15,9 @@ class QSettings;
 // macro read-backs and the scroll swap ask the mouse itself.
 //
 // The methods carry the names and value types of the view's slots, so each
-// slot of the view is a one-line forward. Lists cross as QVariantList; a list
-// read back from a profile file comes as text entries, and only the lighting
-// and colour getters turn them into numbers (the pages convert the others).
+// slot of the view is a one-line forward. Lists cross as QVariantList; every
+// list getter answers unsigned numbers, whether the profile was written in
+// this run or read back from its file (which holds text).
 //
 // The mouse keeps no profile of its own: switching profile changes only
 // which settings object currentProfile() hands out, and the pages re-read.
@@ -41,7 +41,7 @@ public:
     // time of the call (never kept, import and reset replace it); a null
     // answer stores nothing and reads the fallbacks. messageStrings hands
     // out msg/0 to msg/5 of the active language.
-    MouseSettings(Hid_Thread* deviceLink, std::function<QSettings*()> currentProfile,
+    MouseSettings(Hid_Thread* deviceLink, std::function<SettingsFile*()> currentProfile,
                   std::function<QStringList()> messageStrings);
 
     void setDeviceLink(Hid_Thread* deviceLink) { hid = deviceLink; }
@@ -60,7 +60,7 @@ public:
     // the 8 codes of src8. Missing codes go out as 0x80, "stage unused".
     void ui_11H_SetDPISet(uchar dpiStage, const QVariantList& src8,
                           const QVariantList& valueForIndex);
-    // The stored DPI values as stored; the mouse is not asked.
+    // The stored DPI values; the mouse is not asked.
     QVariantList ui_91H_GetDPISet();
     // The number of stages the mouse offers; 8 when it cannot say (no answer,
     // or a count outside 1 to 8).
@@ -107,11 +107,6 @@ public:
     // text msg/5, OK and Cancel with Cancel the default. True only for OK.
     bool getMsgAns_FoolProofing();
 
-    // Slider indices 0 to 10 of the pointer settings (0 when absent).
-    uint getCursorSpeed();
-    uint getVerticalScrollLines();
-    uint getDoubleClickSpeed();
-
 private:
     int deviceType() const;
     void store(const QString& key, const QVariant& value);
@@ -120,6 +115,6 @@ private:
     QVariantList storedNumbers(const QString& key) const;
 
     Hid_Thread* hid;
-    std::function<QSettings*()> currentProfile;
+    std::function<SettingsFile*()> currentProfile;
     std::function<QStringList()> messageStrings;
 };

@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QGuiApplication>
-#include <QSettings>
 #include <QStyleHints>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+
+#include "settings/settings_file.h"
+#include "common/logging.h"
 
 // Last: Xlib defines macros (None, Bool, Status...) that clash with Qt names.
 #include <X11/Xlib.h>
@@ -160,7 +162,7 @@ bool X11PointerBackend::setMotion(const Motion& motion) {
     return true;
 }
 
-PointerSettings::PointerSettings(std::function<QSettings*()> profile,
+PointerSettings::PointerSettings(std::function<SettingsFile*()> profile,
                                  std::unique_ptr<PointerBackend> backend)
     : currentProfile(std::move(profile)),
       system(backend ? std::move(backend) : X11PointerBackend::forSession()) {}
@@ -181,42 +183,59 @@ int PointerSettings::doubleClickTimeFor(unsigned index) {
 }
 
 void PointerSettings::store(const char* key, unsigned index) {
-    if (QSettings* profile = currentProfile ? currentProfile() : nullptr)
+    if (SettingsFile* profile = currentProfile ? currentProfile() : nullptr)
         profile->setValue(key, index);
 }
 
 void PointerSettings::setCursorSpeed(unsigned cursorSpeed) {
     store(kCursorSpeedKey, cursorSpeed);
-    if (!system->setMouseSpeed(mouseSpeedFor(cursorSpeed))) qDebug("setCursorSpeed Failed");
+    if (!system->setMouseSpeed(mouseSpeedFor(cursorSpeed))) qCDebug(lcUi, "setCursorSpeed Failed");
 }
 
 void PointerSettings::setVerticalScrollLines(unsigned lines) {
     store(kScrollLinesKey, lines);
     if (!system->setWheelScrollLines(wheelScrollLinesFor(lines)))
-        qDebug("setVerticalScrollLines Failed");
+        qCDebug(lcUi, "setVerticalScrollLines Failed");
 }
 
 void PointerSettings::setDoubleClickSpeed(unsigned speed) {
     store(kDoubleClickSpeedKey, speed);
     if (!system->setDoubleClickTime(doubleClickTimeFor(speed)))
-        qDebug("setDoubleClickSpeed Failed");
+        qCDebug(lcUi, "setDoubleClickSpeed Failed");
 }
 
 void PointerSettings::setAcceleration(bool acceleration) {
     PointerBackend::Motion motion;
     if (!system->getMotion(motion)) {
-        qDebug("setAcceleration Failed");
+        qCDebug(lcUi, "setAcceleration Failed");
         return;
     }
     motion.acceleration = acceleration ? 1 : 0;
-    if (!system->setMotion(motion)) qDebug("setAcceleration Failed");
+    if (!system->setMotion(motion)) qCDebug(lcUi, "setAcceleration Failed");
 }
 
 bool PointerSettings::getAcceleration() {
     PointerBackend::Motion motion;
     if (!system->getMotion(motion)) {
-        qDebug("getAcceleration Failed");
+        qCDebug(lcUi, "getAcceleration Failed");
         return false;
     }
     return motion.acceleration != 0;
+}
+
+unsigned PointerSettings::stored(const char* key) const {
+    const SettingsFile* profile = currentProfile ? currentProfile() : nullptr;
+    return profile ? profile->value(key, 0).toUInt() : 0;
+}
+
+unsigned PointerSettings::getCursorSpeed() const {
+    return stored(kCursorSpeedKey);
+}
+
+unsigned PointerSettings::getVerticalScrollLines() const {
+    return stored(kScrollLinesKey);
+}
+
+unsigned PointerSettings::getDoubleClickSpeed() const {
+    return stored(kDoubleClickSpeedKey);
 }

@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-class QSettings;
+class SettingsFile;
 
 // The desktop's side of the pointer settings: cursor speed, lines per wheel
 // notch, double-click time, and pointer acceleration with its thresholds.
@@ -113,8 +113,8 @@ private:
 // An index above 10 is stored as given and applied as 10. A setter stores
 // first and applies second; a desktop that refuses the value leaves one
 // debug line ("setCursorSpeed Failed", ...) and the stored index stands.
-// The getters of the indices answer from the profile (MouseSettings), never
-// from the desktop. Acceleration is not stored: it is the desktop's.
+// The getters of the indices answer from the profile, never from the
+// desktop. Acceleration is not stored: it is the desktop's.
 //
 // Threads: owned and used by the GUI thread only.
 class PointerSettings {
@@ -127,7 +127,7 @@ public:
     // currentProfile hands out the current profile's settings object at the
     // time of the call (null: nothing is stored). Without a back end the one
     // for this session is used (X11PointerBackend::forSession).
-    explicit PointerSettings(std::function<QSettings*()> currentProfile,
+    explicit PointerSettings(std::function<SettingsFile*()> currentProfile,
                              std::unique_ptr<PointerBackend> backend = nullptr);
     ~PointerSettings();
     PointerSettings(const PointerSettings&) = delete;
@@ -142,6 +142,11 @@ public:
     // False, with "getAcceleration Failed", when the desktop cannot say.
     bool getAcceleration();
 
+    // The stored slider indices 0 to 10 (0 when absent or not a number).
+    unsigned getCursorSpeed() const;
+    unsigned getVerticalScrollLines() const;
+    unsigned getDoubleClickSpeed() const;
+
     static int mouseSpeedFor(unsigned index);
     static int wheelScrollLinesFor(unsigned index);
     static int doubleClickTimeFor(unsigned index);
@@ -150,7 +155,8 @@ public:
 
 private:
     void store(const char* key, unsigned index);
+    unsigned stored(const char* key) const;
 
-    std::function<QSettings*()> currentProfile;
+    std::function<SettingsFile*()> currentProfile;
     std::unique_ptr<PointerBackend> system;
 };

@@ -3,31 +3,23 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QStandardPaths>
 
-#include "settings/profile_store.h"
-#include "ui/prompt.h"
+#include "common/prompt.h"
+#include "common/translation.h"
+#include "settings/atomic_file.h"
+#include "settings/settings_file.h"
 
 namespace {
 
 const QString kTotalKey = QStringLiteral("common/total");
 const QString kEntryPrefix = QStringLiteral("common/");
 
-// The texts keep the view's translation context, where the front end's
-// translations of them live.
-QString translated(const char* text) {
-    return QCoreApplication::translate("myQQuickView", text);
-}
-
 }  // namespace
 
 ApplicationConfig::ApplicationConfig(const QString& path, const QString& factory,
                                      const QString& images)
-    : configPath(path),
-      factoryPath(factory),
-      imageFolder(images),
-      config(new QSettings(path, QSettings::IniFormat)) {}
+    : configPath(path), factoryPath(factory), imageFolder(images), config(new SettingsFile(path)) {}
 
 ApplicationConfig::~ApplicationConfig() {
     delete config;
@@ -52,11 +44,10 @@ QVariantList ApplicationConfig::loadDeviceApConfig() const {
 }
 
 bool ApplicationConfig::resetApconfig() {
-    // Whatever the old object still holds goes to the old file first: the
-    // settings library shares one parsed copy of a file between the objects
-    // on it, and unsaved keys would otherwise be written into the restored
-    // file by the new object.
+    // Whatever the old object still holds goes to the old file first, and
+    // nothing it is told afterwards may reach the restored file.
     config->sync();
+    config->close();
     bool isRestored = false;
     if (QFile::exists(factoryPath)) {
         // Copied beside the file first: a copy that fails half-way keeps the
@@ -68,7 +59,7 @@ bool ApplicationConfig::resetApconfig() {
         QFile::remove(configPath);
     }
     config->deleteLater();
-    config = new QSettings(configPath, QSettings::IniFormat);
+    config = new SettingsFile(configPath);
     return isRestored;
 }
 

@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QVariantList>
 
-class QSettings;
 class QWidget;
+class SettingsFile;
 
 // The application's own preferences in "./modules/setting/apConfig.bin", an
 // INI file whatever its suffix, with its factory copy "apConfigD.bin" beside
@@ -20,7 +20,8 @@ class QWidget;
 //
 // Values go in as the front end hands them over and come back from the file
 // as text. Writes reach the file when the settings object syncs (the next
-// pass of the event loop); nothing here forces it.
+// pass of the event loop); nothing here forces it. A write that fails is
+// logged and leaves the file, and what loadApConfig returns, as they were.
 //
 // Threads: owned and used by the GUI thread only.
 class ApplicationConfig {
@@ -40,7 +41,7 @@ public:
 
     // The settings object on the configuration file; replaced by
     // resetApconfig, so callers must not keep it.
-    QSettings* settings() const { return config; }
+    SettingsFile* settings() const { return config; }
     QString path() const { return configPath; }
 
     // "common/total" = the entry count, then every entry unchanged under
@@ -72,5 +73,5 @@ private:
     QString configPath;
     QString factoryPath;
     QString imageFolder;
-    QSettings* config;  // owned; a replaced one is released with deleteLater
+    SettingsFile* config;  // owned; a replaced one is released with deleteLater
 };

@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include "settings/qt4_locale_names.h"
+#include "common/logging.h"
 
 namespace {
 
@@ -73,8 +74,8 @@ QStringList LanguageFiles::getGlobalStrings(const QString& langCode) {
 
     int total = file.value("font/total", 0).toInt();
     if (total > kMaxGlobalStrings) {
-        qWarning() << "Language" << langCode << "claims" << total << "strings; reading"
-                   << kMaxGlobalStrings;
+        qCWarning(lcSettings) << "Language" << langCode << "claims" << total << "strings; reading"
+                              << kMaxGlobalStrings;
         total = kMaxGlobalStrings;
     }
     for (int position = 1; position <= total; ++position)

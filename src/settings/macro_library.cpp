@@ -4,14 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
 
-#include "device/hid_thread.h"
+#include "common/prompt.h"
+#include "common/translation.h"
 #include "keys/macro_encoder.h"
-#include "ui/prompt.h"
+#include "settings/atomic_file.h"
+#include "settings/settings_file.h"
 
 namespace {
 
@@ -20,47 +20,24 @@ const QString kSuffix = QStringLiteral(".bin");
 constexpr int kLastMouseIndex = 11;
 constexpr int kLastKeyboardIndex = 34;
 
-// Texts shown to the user belong to the view's translation context.
-QString translated(const char* text) {
-    return QCoreApplication::translate("myQQuickView", text);
-}
-
-int intValue(const QSettings& file, const QString& key, int fallback) {
+int intValue(const SettingsFile& file, const QString& key, int fallback) {
     bool isNumber = false;
     const int value = file.value(key, fallback).toInt(&isNumber);
     return isNumber ? value : fallback;
 }
 
-bool isWritten(QSettings& file) {
-    file.sync();
-    return file.status() == QSettings::NoError;
-}
-
-// Writes the whole of source to target through a temporary file that takes
-// the target's place only when complete: a failed read or write leaves the
-// target as it was instead of deleting it first.
-bool replaceFileWith(const QString& sourcePath, const QString& targetPath) {
-    QFile source(sourcePath);
-    if (!source.open(QIODevice::ReadOnly)) return false;
-    QSaveFile target(targetPath);
-    if (!target.open(QIODevice::WriteOnly)) return false;
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 count = source.read(buffer, sizeof buffer);
-        if (count < 0) return false;  // QSaveFile discards what it wrote
-        if (count == 0) break;
-        if (target.write(buffer, count) != count) return false;
-    }
-    return target.commit();
-}
-
 }  // namespace
 
-MacroLibrary::MacroLibrary(Hid_Thread* link, const QString& folder)
-    : deviceLink(link), macroFolder(folder) {}
+MacroLibrary::MacroLibrary(const QString& folder, DeviceType type, Resend send)
+    : deviceType(std::move(type)), resend(std::move(send)), macroFolder(folder) {}
+
+void MacroLibrary::setDevice(DeviceType type, Resend send) {
+    deviceType = std::move(type);
+    resend = std::move(send);
+}
 
 int MacroLibrary::currentDeviceType() const {
-    return deviceLink ? deviceLink->currentDeviceType() : -1;
+    return deviceType ? deviceType() : -1;
 }
 
 bool MacroLibrary::isMacroName(const QString& name) {
@@ -95,14 +72,12 @@ QVariant MacroLibrary::createMacroIni() {
         name = QStringLiteral("Macro. %1").arg(number, 3, 10, QLatin1Char('0'));
         if (!QFileInfo::exists(macroFilePath(name))) break;
     }
-    const QString path = macroFilePath(name);
-    QSettings file(path, QSettings::IniFormat);
+    SettingsFile file(macroFilePath(name));
     file.setValue("config/index", -1);
     file.setValue("config/total", 0);
     file.setValue("config/repeat", 1);
     file.setValue("config/did", -1);
-    if (!isWritten(file) || !QFileInfo(path).isFile()) return QString();
-    return name;
+    return file.sync() ? name : QString();
 }
 
 QVariant MacroLibrary::deleteMacroIni(const QVariant& name) {
@@ -123,7 +98,7 @@ bool MacroLibrary::renameMacroIniFile(const QVariant& oldName, const QVariant& n
 QStringList MacroLibrary::loadMacroIni(const QVariant& name) const {
     const QString path = existingFile(name);
     if (path.isEmpty()) return {};
-    const QSettings file(path, QSettings::IniFormat);
+    const SettingsFile file(path);
     const int total = intValue(file, "config/total", 0);
     // The count comes from the file: bound it by the lines the file really
     // holds, so a damaged total cannot make a list of billions of entries.
@@ -142,30 +117,31 @@ QStringList MacroLibrary::loadMacroIni(const QVariant& name) const {
     return lines;
 }
 
-QVariant MacroLibrary::saveMacroIni(const QVariant& name, const QStringList& macros,
-                                    const QStringList& msgStrings) {
+QVariant MacroLibrary::saveMacroIni(const QVariant& name, const QStringList& macros) {
     const QString path = existingFile(name);
     if (path.isEmpty()) return false;
     int index = -1;
     int assignedType = -1;
     {
-        QSettings file(path, QSettings::IniFormat);
+        SettingsFile file(path);
         file.remove("macro");
         file.setValue("config/total", macros.size());
         for (int i = 0; i < macros.size(); ++i)
             file.setValue("macro/" + QString::number(i), macros.at(i));
-        if (!isWritten(file)) return false;
+        // The result is what reached the disk, whatever the old file held:
+        // a malformed line in it does not make a good save a failure.
+        if (!file.sync()) return false;
         index = intValue(file, "config/index", -1);
         assignedType = intValue(file, "config/did", -1);
     }
     // Only an assignment made on the device now connected is sent again: a
     // keyboard slot index must not overwrite whatever a mouse slot holds.
-    const int deviceType = currentDeviceType();
-    if (index >= 0 && assignedType == deviceType) {
-        if (deviceType == kKeyboardMacro && index <= kLastKeyboardIndex)
-            ui_11H_SetMacroKey(index, name, msgStrings);
-        else if (deviceType == kMouseMacro && index <= kLastMouseIndex)
-            ui_13H_SetMacroKey(index + 1, name);
+    const int type = currentDeviceType();
+    if (index >= 0 && assignedType == type && resend) {
+        if (type == kKeyboardMacro && index <= kLastKeyboardIndex)
+            resend(type, index, name.toString());
+        else if (type == kMouseMacro && index <= kLastMouseIndex)
+            resend(type, index + 1, name.toString());
     }
     return true;
 }
@@ -173,7 +149,7 @@ QVariant MacroLibrary::saveMacroIni(const QVariant& name, const QStringList& mac
 QVariantList MacroLibrary::loadMacroIniConfig(const QVariant& name) const {
     const QString path = existingFile(name);
     if (path.isEmpty()) return {};
-    const QSettings file(path, QSettings::IniFormat);
+    const SettingsFile file(path);
     const QVariant repeat = file.value("config/repeat", 1);
     if (intValue(file, "config/did", -1) != currentDeviceType()) return {-1, repeat};
     return {file.value("config/index", -1), repeat};
@@ -187,11 +163,11 @@ bool MacroLibrary::setMacroIniConfig(const QVariant& name, const QVariantList& c
     const int index = config.at(0).toInt(&isIndex);
     const int repeat = config.at(1).toInt(&isRepeat);
     if (!isIndex || !isRepeat) return false;
-    QSettings file(path, QSettings::IniFormat);
+    SettingsFile file(path);
     file.setValue("config/index", index);
     file.setValue("config/repeat", repeat);
     file.setValue("config/did", currentDeviceType());
-    return isWritten(file);
+    return file.sync();
 }
 
 bool MacroLibrary::loadMacroIniFromFile(const QVariant& name) {
@@ -203,7 +179,7 @@ bool MacroLibrary::loadMacroIniFromFile(const QVariant& name) {
     // The macro may have gone while the dialog was open.
     const QString path = existingFile(name);
     if (chosen.isEmpty() || path.isEmpty()) return false;
-    return replaceFileWith(chosen, path);
+    return replaceFileWithCopy(chosen, path);
 }
 
 bool MacroLibrary::saveMacroIniToFile(const QVariant& name) {
@@ -214,45 +190,5 @@ bool MacroLibrary::saveMacroIniToFile(const QVariant& name) {
                               QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
                               translated("Macro(*.mc)"));
     if (chosen.isEmpty()) return false;
-    return replaceFileWith(path, chosen);
-}
-
-bool MacroLibrary::ui_13H_SetMacroKey(const QVariant& macroId, const QVariant& name) {
-    const QString macroName = name.toString();
-    // Command 0x13 is the keyboard's factory reset: mouse macros go to the
-    // mouse only.
-    if (!isMacroName(macroName) || currentDeviceType() != kMouseMacro) return false;
-    QList<uchar> bytes = macroIncode(loadMacroIni(macroName), kMouseMacro);
-    if (bytes.size() > kMouseMacroSlotBytes)
-        prompt().warning(translated("MACRO"),
-                         translated("Out of memory,\nsome command line has been cut."));
-
-    // A missing file or a repeat count that is not a number plays once.
-    const QSettings file(macroFilePath(macroName), QSettings::IniFormat);
-    bool isNumber = false;
-    uint repeat = file.value("config/repeat", 1).toUInt(&isNumber);
-    if (!isNumber) repeat = 1;
-    bytes[0] = static_cast<uchar>((repeat >> 8) & 0xFF);
-    bytes[1] = static_cast<uchar>(repeat & 0xFF);
-
-    uchar block[kMouseMacroSlotBytes] = {};
-    std::copy_n(bytes.cbegin(), std::min<qsizetype>(bytes.size(), kMouseMacroSlotBytes), block);
-    deviceLink->hid_13H_SetMacroKey(static_cast<uchar>(macroId.toInt()), block);
-    return true;
-}
-
-bool MacroLibrary::ui_11H_SetMacroKey(const QVariant& macroId, const QVariant& name,
-                                      const QStringList& msgStrings) {
-    const QString macroName = name.toString();
-    if (!isMacroName(macroName) || currentDeviceType() != kKeyboardMacro) return false;
-    // The keyboard keeps the header 00 01; it has no repeat count.
-    const QList<uchar> bytes = macroIncode(loadMacroIni(macroName), kKeyboardMacro);
-    if (bytes.size() > kKeyboardMacroSlotBytes)
-        prompt().warning(translated("%1").arg(msgStrings.value(0)),
-                         translated("%1").arg(msgStrings.value(1)));
-
-    uchar block[kKeyboardMacroSlotBytes] = {};
-    std::copy_n(bytes.cbegin(), std::min<qsizetype>(bytes.size(), kKeyboardMacroSlotBytes), block);
-    deviceLink->hid_11H_SetMacroKey(static_cast<uchar>(macroId.toInt() & 0xFF), block);
-    return true;
+    return replaceFileWithCopy(path, chosen);
 }

@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
+#include <functional>
 
-class Hid_Thread;
 class QWidget;
 
 // The user's macros: one INI file per macro in the macro folder, named after
@@ -29,20 +29,28 @@ class QWidget;
 // result (false, empty string or list, nothing sent): no name can reach a
 // file outside the folder.
 //
-// Threads: GUI thread only, like the view that owns it. The device link and
-// the dialog parent are not owned and must outlive this object (or be reset).
+// The library knows the device only through two narrow callbacks: the type
+// of the device now current (an assignment belongs to one type), and the
+// re-send of a saved macro that is assigned on it.
+//
+// Threads: GUI thread only, like the view its slots serve. The dialog parent
+// is not owned and must outlive this object (or be reset).
 class MacroLibrary {
 public:
-    explicit MacroLibrary(Hid_Thread* link = nullptr,
-                          const QString& folder = QStringLiteral("./modules/macro/"));
+    // 0 keyboard, 1 mouse, -1 when no device is known.
+    using DeviceType = std::function<int()>;
+    // Sends macro `name` again to slot `slotId` of a device of `deviceType`.
+    using Resend = std::function<void(int deviceType, int slotId, const QString& name)>;
 
-    // The view gets its device link after it is built.
-    void setDeviceLink(Hid_Thread* link) { deviceLink = link; }
+    explicit MacroLibrary(const QString& folder = QStringLiteral("./modules/macro/"),
+                          DeviceType deviceType = {}, Resend resend = {});
+
+    void setDevice(DeviceType deviceType, Resend resend);
     // Parent of the import and export dialogs.
     void setDialogParent(QWidget* parent) { dialogParent = parent; }
     QString folder() const { return macroFolder; }
-    // The device type that decides encodings and re-sends: 0 keyboard,
-    // 1 mouse, -1 when there is no link or no known device.
+    // The device type that assignments and re-sends belong to: 0 keyboard,
+    // 1 mouse, -1 when no device is known.
     int currentDeviceType() const;
 
     static bool isMacroName(const QString& name);
@@ -64,11 +72,9 @@ public:
     QStringList loadMacroIni(const QVariant& name) const;
     // Replaces the lines. A macro assigned on the current device (did equal
     // to its type) is sent to its slot again at once: mouse index 0 to 11
-    // to slot id index + 1, keyboard index 0 to 34 to slot id index.
-    // msgStrings: the view's message texts, for the keyboard's over-length
-    // box. false when the file is missing or cannot be written.
-    QVariant saveMacroIni(const QVariant& name, const QStringList& macros,
-                          const QStringList& msgStrings = {});
+    // to slot id index + 1, keyboard index 0 to 34 to slot id index. false
+    // when the file is missing or cannot be written.
+    QVariant saveMacroIni(const QVariant& name, const QStringList& macros);
     // [index, repeat] as stored; index -1 when the assignment belongs to
     // another device type. Empty when the file is missing.
     QVariantList loadMacroIniConfig(const QVariant& name) const;
@@ -81,22 +87,12 @@ public:
     // Export: copies an existing macro's file to a file the user names.
     bool saveMacroIniToFile(const QVariant& name);
 
-    // Encodes the macro for the mouse and sends it to slot macroId (1 to 12)
-    // with the stored repeat count as its header; over 128 bytes it is cut
-    // after one "Out of memory" box. Sent only while the mouse is the
-    // current device; true when it was sent.
-    bool ui_13H_SetMacroKey(const QVariant& macroId, const QVariant& name);
-    // The keyboard's counterpart: 192 bytes, header 00 01, the box with
-    // msgStrings[0] as caption and msgStrings[1] as text. Sent only while
-    // the keyboard is the current device.
-    bool ui_11H_SetMacroKey(const QVariant& macroId, const QVariant& name,
-                            const QStringList& msgStrings);
-
 private:
     // The file of an accepted name that exists; empty otherwise.
     QString existingFile(const QVariant& name) const;
 
-    Hid_Thread* deviceLink = nullptr;
+    DeviceType deviceType;
+    Resend resend;
     QWidget* dialogParent = nullptr;
     QString macroFolder;
 };

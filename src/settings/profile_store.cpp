@@ -1,16 +1,14 @@
 #include "settings/profile_store.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "device/hid_thread.h"
-#include "ui/prompt.h"
+#include "common/prompt.h"
+#include "common/translation.h"
+#include "settings/atomic_file.h"
+#include "settings/settings_file.h"
 
 namespace {
 
@@ -18,10 +16,6 @@ constexpr int kMouseButtons = 16;
 constexpr uchar kKeyDefinitionPage = 0;
 constexpr uchar kColourPage = 2;
 constexpr uchar kSensorPage = 3;
-
-QString translated(const char* text) {
-    return QCoreApplication::translate("myQQuickView", text);
-}
 
 QString desktopFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
@@ -36,42 +30,16 @@ void appendEntries(QVariantList& result, const QSettings& file, const QString& k
 
 }  // namespace
 
-bool replaceFileWithCopy(const QString& sourcePath, const QString& targetPath) {
-    QFile source(sourcePath);
-    if (!source.open(QIODevice::ReadOnly)) return false;
-    // The settings library keeps a parsed copy of every file it has open and
-    // re-reads the file only when its size or modification time changed. A
-    // same-size copy made within the millisecond of the last write would look
-    // unchanged, so the copy is always stamped later than what it replaces.
-    const QDateTime previousStamp = QFileInfo(targetPath).lastModified();
-
-    // A save file that is not committed discards its temporary file.
-    QSaveFile copy(targetPath);
-    if (!copy.open(QIODevice::WriteOnly)) return false;
-    char buffer[16 * 1024];
-    for (;;) {
-        const qint64 length = source.read(buffer, sizeof buffer);
-        if (length == 0) break;
-        if (length < 0 || copy.write(buffer, length) != length) return false;
-    }
-    if (!copy.flush()) return false;
-    QDateTime stamp = QDateTime::currentDateTime();
-    if (previousStamp.isValid() && stamp <= previousStamp) stamp = previousStamp.addMSecs(1);
-    copy.setFileTime(stamp, QFileDevice::FileModificationTime);
-    return copy.commit();
-}
-
-ProfileStore::ProfileStore(Hid_Thread* deviceLink, const QString& settingsFolder)
-    : hid(deviceLink), folder(settingsFolder) {
+ProfileStore::ProfileStore(const QString& settingsFolder) : folder(settingsFolder) {
     for (int index = 0; index < kProfileCount; ++index)
-        profiles.append(new QSettings(profilePath(index), QSettings::IniFormat));
+        profiles.append(new SettingsFile(profilePath(index)));
 }
 
 ProfileStore::~ProfileStore() {
     qDeleteAll(profiles);
 }
 
-QSettings* ProfileStore::profile(int index) const {
+SettingsFile* ProfileStore::profile(int index) const {
     return isValid(index) ? profiles.at(index) : nullptr;
 }
 
@@ -107,16 +75,17 @@ bool ProfileStore::resetProfile(int profile) {
 }
 
 bool ProfileStore::replaceProfile(int profile, const QString& source) {
-    QSettings* old = profiles.at(profile);
+    SettingsFile* old = profiles.at(profile);
     const QString path = old->fileName();
-    // Unsaved keys of the old object go to the old file now. The settings
-    // library shares one parsed copy of a file between the objects on it, so
-    // left pending they would be written into the new profile by its object.
+    // Unsaved keys of the old object go to the old file now; left pending
+    // they would be written over the new profile.
     old->sync();
     if (!replaceFileWithCopy(source, path)) return false;
     // The old object may still be in use further up the stack; the event loop
-    // releases it once the new one is in place.
-    profiles.replace(profile, new QSettings(path, QSettings::IniFormat));
+    // releases it once the new one is in place, and until then it writes
+    // nothing.
+    old->close();
+    profiles.replace(profile, new SettingsFile(path));
     old->deleteLater();
     return true;
 }
@@ -151,10 +120,8 @@ QVariantList ProfileStore::loadDefaultProfile(uchar uiPageId) const {
     return result;
 }
 
-void ProfileStore::ui_02H_SetCurrentProfile(int profile) {
-    if (profile == currentIndex || !isValid(profile)) return;
+bool ProfileStore::ui_02H_SetCurrentProfile(int profile) {
+    if (profile == currentIndex || !isValid(profile)) return false;
     currentIndex = profile;
-    // The mouse keeps no profile selection of its own.
-    if (!hid || hid->currentDeviceType() != 0) return;
-    hid->hid_02H_SetCurrentProfile(static_cast<uchar>(profile & 0xFF));
+    return true;
 }

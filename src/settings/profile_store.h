@@ -4,9 +4,8 @@
 #include <QString>
 #include <QVariantList>
 
-class Hid_Thread;
-class QSettings;
 class QWidget;
+class SettingsFile;
 
 // The ten profiles "p1.bin" to "p10.bin" (positions 0 to 9) in the settings
 // folder, and the default profile "pD.bin" they are reset from and the pages
@@ -15,7 +14,8 @@ class QWidget;
 // The store holds one settings object per profile and the index of the
 // current one. The device wrappers write into current() and read from it;
 // their keys are the profile's ("sensor/stage_Q4", "keydefine_Q4/3", ...).
-// Writes reach a file at the settings library's deferred write-back.
+// Writes reach a file at the next pass of the event loop; one that fails is
+// logged, and the profile then reads as the file still holds it.
 //
 // Whole-profile operations (export, import, reset) copy files. Import and
 // reset never leave a profile half-copied: the new content is written beside
@@ -23,11 +23,11 @@ class QWidget;
 // keeps the old profile and its settings object.
 //
 // The current index starts at 0 on every start and is never stored. The
-// keyboard keeps a profile selection of its own and is told about a switch;
-// the mouse is not, its pages just read the newly current profile.
+// store knows no device: telling the keyboard about a switch is the
+// caller's business (the mouse is not told; its pages just read the newly
+// current profile).
 //
-// Threads: owned and used by the GUI thread only, like the device link it
-// talks through.
+// Threads: owned and used by the GUI thread only.
 class ProfileStore {
 public:
     static constexpr int kProfileCount = 10;
@@ -40,21 +40,17 @@ public:
     static constexpr int kDefaultDoubleClickSpeed = 5;
     static constexpr int kDefaultDpiStage = 2;
 
-    // deviceLink may be null until the host has one; not owned.
-    explicit ProfileStore(Hid_Thread* deviceLink = nullptr,
-                          const QString& folder = QStringLiteral("./modules/setting"));
+    explicit ProfileStore(const QString& folder = QStringLiteral("./modules/setting"));
     ~ProfileStore();
     ProfileStore(const ProfileStore&) = delete;
     ProfileStore& operator=(const ProfileStore&) = delete;
 
-    void setDeviceLink(Hid_Thread* deviceLink) { hid = deviceLink; }
-
     // The settings object of the current profile. Import and reset replace
     // objects, so callers must not keep it.
-    QSettings* current() const { return profiles.at(currentIndex); }
+    SettingsFile* current() const { return profiles.at(currentIndex); }
     int currentProfile() const { return currentIndex; }
     // The settings object at a position; null outside 0 to 9.
-    QSettings* profile(int index) const;
+    SettingsFile* profile(int index) const;
     // "<folder>/p<index + 1>.bin" and "<folder>/pD.bin".
     QString profilePath(int index) const;
     QString defaultProfilePath() const;
@@ -79,23 +75,15 @@ public:
     // positions shift). Any other page: empty.
     QVariantList loadDefaultProfile(uchar uiPageId) const;
     // Makes profile 0 to 9 current. Nothing happens for the current index or
-    // one outside 0 to 9. With the keyboard as the current device it is told
-    // with command 02; the mouse is not.
-    void ui_02H_SetCurrentProfile(int profile);
+    // one outside 0 to 9; true when the current profile changed.
+    bool ui_02H_SetCurrentProfile(int profile);
 
 private:
     bool isValid(int profile) const { return profile >= 0 && profile < kProfileCount; }
     // Import and reset: the profile's file becomes a copy of source.
     bool replaceProfile(int profile, const QString& source);
 
-    Hid_Thread* hid;
     QString folder;
-    QList<QSettings*> profiles;  // owned; replaced ones go with deleteLater
+    QList<SettingsFile*> profiles;  // owned; replaced ones go with deleteLater
     int currentIndex = 0;
 };
-
-// Replaces target by a byte-for-byte copy of source, for every settings file
-// the program copies. The copy is written to a temporary file beside target
-// and takes target's place only when complete, so on failure target is left
-// as it was. False when source cannot be read or the copy cannot be written.
-bool replaceFileWithCopy(const QString& source, const QString& target);

@@ -1,11 +1,11 @@
 #include "ui/keyboard_wrappers.h"
 
-#include <QSettings>
 #include <QStringList>
 #include <array>
 #include <utility>
 
 #include "device/hid_thread.h"
+#include "settings/settings_file.h"
 
 namespace {
 
@@ -19,6 +19,8 @@ constexpr int kStoredKeys = 126;
 constexpr int kKeyEntryLength = 4;
 // A picture sent with this option is only kept in the profile.
 constexpr uchar kStoreOnlyOption = 255;
+constexpr int kPictureCount = 5;
+constexpr int kKeyboardType = 0;
 
 // The list at exactly length entries: extra entries dropped, missing ones 0.
 QVariantList fitted(const QVariantList& list, int length) {
@@ -52,21 +54,37 @@ QVariantList listOf(std::initializer_list<uchar> bytes) {
 }  // namespace
 
 KeyboardWrappers::KeyboardWrappers(Hid_Thread* deviceLink,
-                                   std::function<QSettings*()> currentProfile)
+                                   std::function<SettingsFile*()> currentProfile)
     : hid(deviceLink), profile(std::move(currentProfile)) {}
 
 void KeyboardWrappers::store(const QString& key, const QVariantList& value) const {
-    if (QSettings* settings = profile ? profile() : nullptr) settings->setValue(key, value);
+    if (SettingsFile* settings = profile ? profile() : nullptr) settings->setValue(key, value);
 }
 
 // A list written in this run is still the list it was set to; one read from
-// the file is text. Both come back as the file's text.
+// the file is text. Both come back as ints.
 QVariantList KeyboardWrappers::stored(const QString& key) const {
-    QSettings* settings = profile ? profile() : nullptr;
+    SettingsFile* settings = profile ? profile() : nullptr;
     if (!settings) return {};
     QVariantList result;
-    for (const QString& entry : settings->value(key).toStringList()) result.append(entry);
+    for (const QString& entry : settings->value(key).toStringList()) result.append(entry.toInt());
     return result;
+}
+
+void KeyboardWrappers::profileSwitched(int profileIndex) {
+    if (hid && hid->currentDeviceType() == kKeyboardType)
+        hid->hid_02H_SetCurrentProfile(static_cast<uchar>(profileIndex & 0xFF));
+}
+
+void KeyboardWrappers::syncFW() {
+    if (!hid || hid->currentDeviceType() != kKeyboardType) return;
+    uchar buffer[kPictureLength] = {};
+    for (uchar index = 0; index < kPictureCount; ++index) {
+        hid->hid_92H_GetUserPicture(index, buffer);
+        QVariantList picture;
+        for (uchar byte : buffer) picture.append(int(byte));
+        store("userPicture/" + QString::number(index), picture);
+    }
 }
 
 void KeyboardWrappers::ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3,

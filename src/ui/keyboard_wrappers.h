@@ -6,7 +6,7 @@
 #include <functional>
 
 class Hid_Thread;
-class QSettings;
+class SettingsFile;
 
 // The view's keyboard slots: each takes the page's values, keeps what the
 // profile keeps, and hands the bytes to the device link's command of the
@@ -19,8 +19,8 @@ class QSettings;
 //   "color/<i>"         red, green, blue of colour slot i       (14, read by 94)
 // Lists the caller gives are stored entry for entry as given; lists built
 // from byte arguments are stored as ints. What comes back from the profile
-// is each entry's text, as the file holds it, whether or not the file has
-// been written yet.
+// is a list of ints, whether the list was set in this run or read from the
+// file (which holds text); an entry that is not a number reads as 0.
 //
 // A list the page gives is brought to the command's length first: entries
 // beyond it are dropped, missing ones count as 0, so the profile holds what
@@ -41,7 +41,7 @@ public:
     // deviceLink may be null until the host has one; not owned.
     // currentProfile returns the current profile's settings object (it
     // changes with the profile switch, so it is asked on every call).
-    KeyboardWrappers(Hid_Thread* deviceLink, std::function<QSettings*()> currentProfile);
+    KeyboardWrappers(Hid_Thread* deviceLink, std::function<SettingsFile*()> currentProfile);
 
     void setDeviceLink(Hid_Thread* deviceLink) { hid = deviceLink; }
 
@@ -68,6 +68,14 @@ public:
     QVariantList ui_8DH_GetKeyMatrix();
     QVariantList ui_8EH_GetKeyOnOff();
     QVariantList ui_91H_GetMacroKey(uchar macroId);
+    // Tells the keyboard that profile 0 to 9 is now current (command 02),
+    // when the keyboard is the current device; the mouse keeps no profile
+    // selection of its own and is not told.
+    void profileSwitched(int profileIndex);
+    // The keyboard's five user pictures copied into the current profile
+    // ("userPicture/0" to "/4", 512 ints each); nothing for the mouse.
+    void syncFW();
+
     // Get slots answered from the current profile; empty when absent.
     QVariantList ui_88H_GetLEDType() const;
     QVariantList ui_92H_GetUserPicture(uchar index) const;
@@ -78,5 +86,5 @@ private:
     QVariantList stored(const QString& key) const;
 
     Hid_Thread* hid;
-    std::function<QSettings*()> profile;
+    std::function<SettingsFile*()> profile;
 };

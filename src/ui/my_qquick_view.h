@@ -3,38 +3,30 @@
 #include <QQuickWidget>
 #include <QStringList>
 #include <QVariant>
-#include <memory>
 
 #include "ui/root_scene.h"
+#include "ui/view_services.h"
 
-class ApplicationConfig;
-class Hid_Thread;
-class KeyboardWrappers;
-class LanguageFiles;
-class MacroLibrary;
-class MouseSettings;
-class PointerSettings;
-class ProfileStore;
-class QSettings;
-class SoundBoard;
+class SettingsFile;
 
 // The one object through which every QML page reaches the back end,
 // published as "ui_View". Its public slots are the pages' API: 83 of them,
 // declared in the order the pages were written against (the comment gives
-// each one's index). Each slot is thin and forwards to the class that owns
-// the behaviour: sounds, application configuration, profiles, languages,
-// macros, mouse settings, pointer settings, keyboard wrappers.
+// each one's index). Each slot is a thin forward to the service that owns
+// the behaviour (sounds, application configuration, profiles, languages,
+// macros, mouse settings, pointer settings, keyboard wrappers); the
+// services are built elsewhere and handed over. The slots are defined in
+// one source file per page (view_global_settings.cpp, view_profiles.cpp,
+// view_key_page.cpp, view_macro_page.cpp, view_colour_page.cpp,
+// view_sensor_page.cpp, view_keyboard.cpp).
 //
 // Owned by the host window (a child widget); GUI thread only.
 class myQQuickView : public QQuickWidget {
     Q_OBJECT
 
 public:
-    explicit myQQuickView(QWidget* parent = nullptr);
+    myQQuickView(QWidget* parent, ViewServices services);
     ~myQQuickView() override;
-
-    // The host's device link (not owned), handed over once the view exists.
-    void setDeviceLink(Hid_Thread* link);
 
     // One key of the key capture, as a USB usage: the root's
     // detectKeyboard(isDown, usbCode), queued.
@@ -42,14 +34,12 @@ public:
     // One mouse button press or release: the root's detectMouse, queued.
     void detectMouse(bool isDown, uint buttonCode, uint x, uint y);
 
-    SoundBoard& sounds() { return *soundBoard; }
+    Hid_Thread* deviceLink() const { return hid; }
+    SoundBoard& sounds() { return services.sounds; }
+    ProfileStore& profiles() { return services.profiles; }
+    SettingsFile* currentProfileSettings() const;
     // The root item's functions the back end calls.
     RootScene& root() { return rootScene; }
-    ProfileStore& profiles() { return *profileStore; }
-    QSettings* currentProfileSettings() const;
-    const QStringList& messageStrings() const;
-
-    Hid_Thread* hid = nullptr;
 
 public slots:
     void syncFW();                                                                         // 0
@@ -139,14 +129,7 @@ public slots:
     QVariantList ui_93H_GetMacroKey(uchar macroId);                                        // 82
 
 private:
+    ViewServices services;
+    Hid_Thread* hid;  // the host's device link, not owned (null: none)
     RootScene rootScene;
-
-    std::unique_ptr<SoundBoard> soundBoard;
-    std::unique_ptr<ApplicationConfig> applicationConfig;
-    std::unique_ptr<ProfileStore> profileStore;
-    std::unique_ptr<LanguageFiles> languageFiles;
-    std::unique_ptr<MacroLibrary> macroLibrary;
-    std::unique_ptr<MouseSettings> mouseSettings;
-    std::unique_ptr<PointerSettings> pointerSettings;
-    std::unique_ptr<KeyboardWrappers> keyboardWrappers;
 };

@@ -5,6 +5,8 @@
 #include <QtGlobal>
 #include <vector>
 
+#include "common/logging.h"
+
 namespace {
 
 const RootScene::Function& functionNamed(const char* name) {
@@ -60,8 +62,8 @@ void RootScene::call(const Function& function, Qt::ConnectionType type,
     if (!root) return;
     const QMetaMethod method = methodOf(root, function);
     if (!method.isValid()) {
-        qWarning("The scene's root has no function %s with %d parameters", function.name,
-                 function.parameterCount);
+        qCWarning(lcUi, "The scene's root has no function %s with %d parameters", function.name,
+                  function.parameterCount);
         return;
     }
     const std::vector<QVariant> values(arguments);

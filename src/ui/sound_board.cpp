@@ -5,6 +5,8 @@
 #include <QMediaPlayer>
 #include <QTimer>
 
+#include "common/logging.h"
+
 namespace {
 
 // The media back end wants absolute locations; relative names are files
@@ -139,8 +141,8 @@ void MediaSoundPlayer::runHeldBack() {
 void MediaSoundPlayer::onLoadingOverdue() {
     if (!heldSource) return;
     if (isLoading()) {
-        qWarning() << "sound player: loading" << player->source().toString()
-                   << "did not end; starting a new media back end";
+        qCWarning(lcUi) << "sound player: loading" << player->source().toString()
+                        << "did not end; starting a new media back end";
         retireBackEnd();
         makeBackEnd();
     }

@@ -1,12 +1,21 @@
 #include "ui/ui_controler.h"
 
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
-#include "app/widget.h"
 #include "ui/my_qquick_view.h"
+
+Ui_Controler::Ui_Controler(ViewServices viewServices, QObject* link, QObject* parent)
+    : QObject(parent), services(viewServices), deviceLink(link) {}
 
 void Ui_Controler::setupUi(QWidget* hostWindow) {
     if (hostWindow->objectName().isEmpty()) hostWindow->setObjectName("Widget");
@@ -16,15 +25,15 @@ void Ui_Controler::setupUi(QWidget* hostWindow) {
     hostWindow->setAttribute(Qt::WA_TranslucentBackground);
     hostWindow->setStyleSheet("background:transparent;");
 
-    view = new myQQuickView(hostWindow);
+    sceneView = new myQQuickView(hostWindow, services);
+    myQQuickView* view = sceneView;
     view->setObjectName("ui_View");
     // The whole scene is created here, before any context property exists:
     // the pages read the back end only from their initUI functions.
     view->setSource(QUrl("qrc:/modules/qml/main.qml"));
     QQmlContext* context = view->rootContext();
     context->setContextProperty("ui_View", view);
-    auto* widget = qobject_cast<Widget*>(hostWindow);
-    context->setContextProperty("hid", widget ? &widget->hidThread : nullptr);
+    context->setContextProperty("hid", deviceLink);
     context->setContextProperty("ui_Ctl", this);
     hostWindow->resize(view->size());
     retranslateUi(hostWindow);
@@ -41,16 +50,55 @@ void Ui_Controler::onMinimize() {
     if (host) host->close();
 }
 
+// The page reports the pointer's offset from where it was pressed; where the
+// window system lets the program place its window, the window follows by
+// that offset. Elsewhere the window system moves the window with the pointer
+// once asked.
 void Ui_Controler::onXChanged(int x) {
-    if (host) host->move(host->x() + x, host->y());
+    if (!host) return;
+    if (canPlaceWindows(QGuiApplication::platformName()))
+        host->move(host->x() + x, host->y());
+    else
+        moveBySystem();
 }
 
 void Ui_Controler::onYChanged(int y) {
-    if (host) host->move(host->x(), host->y() + y);
+    if (!host) return;
+    if (canPlaceWindows(QGuiApplication::platformName()))
+        host->move(host->x(), host->y() + y);
+    else
+        moveBySystem();
+}
+
+bool Ui_Controler::canPlaceWindows(const QString& platformName) {
+    return !platformName.startsWith(QLatin1String("wayland"));
+}
+
+// Both offsets of one pointer move arrive together: one request for both.
+void Ui_Controler::moveBySystem() {
+    if (isSystemMoveAsked || !host || !host->windowHandle()) return;
+    isSystemMoveAsked = true;
+    host->windowHandle()->startSystemMove();
+    QTimer::singleShot(0, this, [this] { isSystemMoveAsked = false; });
+}
+
+QString Ui_Controler::helpPagePath(const QString& link) {
+    static const QRegularExpression helpLink(
+        QStringLiteral("^file:modules/help/[A-Za-z0-9_-]+\\.html$"));
+    if (!helpLink.match(link).hasMatch()) return QString();
+    return QDir::current().absoluteFilePath(link.mid(int(qstrlen("file:"))));
+}
+
+void Ui_Controler::openHelpPage(const QString& link) {
+    const QString path = helpPagePath(link);
+    if (path.isEmpty() || !QFileInfo::exists(path)) return;
+    // The page itself, not the per-user link to it: a browser in a sandbox
+    // may read the shared folder but not the user's configuration folder.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).canonicalFilePath()));
 }
 
 void Ui_Controler::setBusy(int busyTime) {
-    if (view) view->root().setProtectUI(busyTime);
+    if (sceneView) sceneView->root().setProtectUI(busyTime);
 }
 
 void Ui_Controler::setBusy() {

@@ -3,26 +3,36 @@
 #include <QObject>
 #include <QPointer>
 
+#include "ui/view_services.h"
+
 class QWidget;
 class myQQuickView;
 
 // Builds the view inside the host window and offers QML the operations a
-// frameless window needs: drag, close, and the busy lock. Published to QML
-// as "ui_Ctl". Owned by the host window (released with deleteLater); GUI
-// thread only.
+// frameless window needs: drag, close, and the busy lock, and the opening of
+// the shipped help page. Published to QML as "ui_Ctl". Owned by the host
+// window (deleted with it); GUI thread only.
 class Ui_Controler : public QObject {
     Q_OBJECT
 
 public:
-    explicit Ui_Controler(QObject* parent = nullptr) : QObject(parent) {}
+    // services: what the view's slots forward to; deviceLink: published to
+    // QML as "hid". Neither is owned; both outlive the view.
+    Ui_Controler(ViewServices services, QObject* deviceLink, QObject* parent = nullptr);
 
     void setupUi(QWidget* host);
     // The window title from "common/name" of the configuration; read only
     // at start-up.
     void retranslateUi(QWidget* host);
 
-    QPointer<QWidget> host;
-    myQQuickView* view = nullptr;
+    myQQuickView* view() const { return sceneView; }
+
+    // Whether the window system lets a program place its windows (X11 does,
+    // Wayland does not: there the compositor moves the window itself).
+    static bool canPlaceWindows(const QString& platformName);
+    // The local file a help link ("file:modules/help/<page>.html", relative
+    // to the working directory) names; empty for any other link.
+    static QString helpPagePath(const QString& link);
 
 public slots:
     void onMinimize();
@@ -30,4 +40,17 @@ public slots:
     void onYChanged(int y);
     void setBusy(int busyTime);
     void setBusy();
+    // Opens the shipped help page the link names in the desktop's browser;
+    // other links open nothing.
+    void openHelpPage(const QString& link);
+
+private:
+    // A drag the window system carries out: asked for once per pointer move.
+    void moveBySystem();
+
+    ViewServices services;
+    QObject* deviceLink;
+    QPointer<QWidget> host;
+    myQQuickView* sceneView = nullptr;
+    bool isSystemMoveAsked = false;
 };

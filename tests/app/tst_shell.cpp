@@ -123,9 +123,8 @@ private slots:
             window.notifyDeviceChange();
             QTest::qWait(100);
         }
-        QVERIFY(window.pollTimer.isActive());
-        QCOMPARE(window.pollTimer.interval(), 2048);
-        QTRY_VERIFY_WITH_TIMEOUT(!window.pollTimer.isActive(), 4000);
+        QVERIFY(window.isCheckPending());
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isCheckPending(), 4000);
         QCOMPARE(handshakesSeen(mouse), 2);
         QVERIFY(prompt.boxes.isEmpty());
 
@@ -155,13 +154,56 @@ private slots:
         ShellFolder folder;
         Widget window;
         window.move(100, 100);
-        window.controller->onXChanged(5);
-        window.controller->onYChanged(-3);
+        window.controllerObject()->onXChanged(5);
+        window.controllerObject()->onYChanged(-3);
         QCOMPARE(window.pos(), QPoint(105, 97));
         window.show();
-        window.controller->onMinimize();  // closes, never minimises
+        window.controllerObject()->onMinimize();  // closes, never minimises
         QVERIFY(!window.isVisible());
         QVERIFY(!window.isMinimized());
+    }
+
+    // Where the window system places windows itself (Wayland), a drag is
+    // handed to it instead of moving the window by the offsets.
+    void windowPlacement_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("canPlace");
+        QTest::newRow("X11") << "xcb" << true;
+        QTest::newRow("headless") << "offscreen" << true;
+        QTest::newRow("Wayland") << "wayland" << false;
+        QTest::newRow("Wayland, EGL") << "wayland-egl" << false;
+    }
+    void windowPlacement() {
+        QFETCH(QString, platform);
+        QFETCH(bool, canPlace);
+        QCOMPARE(Ui_Controler::canPlaceWindows(platform), canPlace);
+    }
+
+    // The logo opens only the shipped help page from the working directory;
+    // an address that leaves the help folder opens nothing.
+    void helpLinks_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("the shipped page") << "file:modules/help/index.html"
+                                          << "modules/help/index.html";
+        QTest::newRow("another page there") << "file:modules/help/udev-rule.html"
+                                            << "modules/help/udev-rule.html";
+        QTest::newRow("out of the folder") << "file:modules/help/../setting/p1.bin"
+                                           << "";
+        QTest::newRow("not a page") << "file:modules/help/index.sh"
+                                    << "";
+        QTest::newRow("absolute") << "file:///usr/share/doc/index.html"
+                                  << "";
+        QTest::newRow("web") << "https://example.com/q4"
+                             << "";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void helpLinks() {
+        QFETCH(QString, link);
+        QFETCH(QString, page);
+        QCOMPARE(Ui_Controler::helpPagePath(link),
+                 page.isEmpty() ? QString() : QDir::current().absoluteFilePath(page));
     }
 
     // The window goes after the event loop has ended; its controller must
@@ -169,7 +211,7 @@ private slots:
     void controllerGoesWithTheWindow() {
         ShellFolder folder;
         auto window = std::make_unique<Widget>();
-        QPointer<Ui_Controler> controller = window->controller;
+        QPointer<Ui_Controler> controller = window->controllerObject();
         window.reset();
         QVERIFY(controller.isNull());
     }
@@ -180,11 +222,11 @@ private slots:
         ShellFolder folder;
         Widget window;
         myQQuickView* view = window.view();
-        window.controller->setBusy();
+        window.controllerObject()->setBusy();
         QVERIFY(!view->isEnabled());
         QTRY_VERIFY(view->isEnabled());
 
-        window.controller->setBusy(800);
+        window.controllerObject()->setBusy(800);
         QCoreApplication::processEvents();
         QVERIFY(!view->isEnabled());  // still locked after the next pass
         QTRY_VERIFY_WITH_TIMEOUT(view->isEnabled(), 3000);

@@ -3,7 +3,6 @@
 // query sees every set issued before it, the listener follows the device,
 // and every wait is bounded.
 
-#include <QSettings>
 #include <QtTest>
 #include <thread>
 
@@ -13,6 +12,7 @@
 #include "guarded_test_case.h"
 #include "link_fixture.h"
 #include "mouse/mouse_settings.h"
+#include "settings/settings_file.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ private slots:
         QFETCH(bool, isFromAnotherThread);
         LinkFixture fixture;
         QTemporaryDir folder;
-        QSettings profile(folder.filePath("p1.bin"), QSettings::IniFormat);
+        SettingsFile profile(folder.filePath("p1.bin"));
         MouseSettings settings(fixture.link.get(), [&] { return &profile; }, {});
         fixture.takeReports();
 

@@ -101,6 +101,44 @@ private slots:
         if (isDemo) QVERIFY(!isEncode);
     }
 
+    // A mouse that is plugged in but whose node the user may not open gets a
+    // box of its own: which node, the rule that grants access, how to reload
+    // it; the line goes to the log too. Access given, the next check passes.
+    void aNodeThatCannotBeOpenedIsNamed() {
+        LinkFixture fixture;
+        fixture.writeApplicationConfig("[common]\nproduct_name=Q4 Keyboard, Q4 Gaming Mouse\n");
+        const QString table = fixture.folder.filePath("apConfig.bin");
+        fixture.mouse.setOpenRefused(true);
+        DebugCapture capture;
+        fixture.link->updateDeviceList(loadDeviceTable(":/DevInfo.ini", table).rows);
+        fixture.link->swichCurDevice(1);
+
+        QVERIFY(!isDeviceOk);
+        QCOMPARE(fixture.owner.closeRequests, 1);
+        QCOMPARE(fixture.prompt.boxes.size(), 1);
+        const QString text = fixture.prompt.boxes.front().text;
+        // Either of the mouse's nodes: the listener of the earlier check may
+        // be the first to meet the refusal.
+        const QString commandNode = QString::fromStdString(EmulatedMouse::kCommandPath);
+        const QString node = text.contains(commandNode)
+                                 ? commandNode
+                                 : QString::fromStdString(EmulatedMouse::kEventPath);
+        const QStringList parts = {"Q4 Gaming Mouse is connected",
+                                   node,
+                                   "70-q4-mouse.rules",
+                                   "udevadm control --reload-rules",
+                                   "udevadm trigger",
+                                   "plug it in again"};
+        for (const QString& part : parts) QVERIFY2(text.contains(part), qPrintable(part));
+        QCOMPARE(capture.lines().filter("cannot open " + node).size(), 1);
+
+        fixture.mouse.setOpenRefused(false);
+        fixture.link->updateDeviceList(loadDeviceTable(":/DevInfo.ini", table).rows);
+        fixture.link->swichCurDevice(1);
+        QVERIFY(isDeviceOk);
+        QCOMPARE(fixture.prompt.boxes.size(), 1);
+    }
+
     // A code that is not six characters long leaves the previous one in use.
     void secrecyCodeOfWrongLengthKeepsThePrevious() {
         LinkFixture fixture;

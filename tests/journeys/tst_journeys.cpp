@@ -14,6 +14,7 @@
 #include "program_run.h"
 #include "scene_driver.h"
 #include "settings/profile_store.h"
+#include "settings/settings_file.h"
 #include "settings_folder.h"
 #include "test_doubles.h"
 #include "ui/my_qquick_view.h"
@@ -222,7 +223,8 @@ private slots:
         program.mouse.clearTranscript();
         QVERIFY(program.click("profileButton3"));
         QCOMPARE(program.window->view()->profiles().currentProfile(), 3);
-        QCOMPARE(program.window->view()->currentProfileSettings()->fileName(),
+        QCOMPARE(QFileInfo(program.window->view()->currentProfileSettings()->fileName())
+                     .absoluteFilePath(),
                  QFileInfo(p4).absoluteFilePath());
         // The pages ask the mouse about itself again; nothing is set.
         for (const auto& report : program.mouse.transcript())
@@ -288,17 +290,39 @@ private slots:
         QVERIFY(!program.rootValue("isCustomBackground").toBool());
     }
 
-    // The logo opens the configured web page; the close button ends the
-    // window after its animation.
+    // The logo opens the configured web page or the shipped help page (the
+    // page itself, not the user's link to it), nothing else; the close button
+    // ends the window after its animation.
+    void logoAndClose_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("the shipped help page") << ""
+                                               << "modules/help/index.html";
+        QTest::newRow("a web page") << "https://example.com/q4"
+                                    << "https://example.com/q4";
+        QTest::newRow("a program") << "file:///bin/sh"
+                                   << "";
+    }
+
     void logoAndClose() {
+        QFETCH(QString, link);
+        QFETCH(QString, opened);
         Program program;
-        program.setConfiguration({{3, "1"}});
+        QMap<int, QString> entries{{3, "1"}};
+        if (!link.isEmpty()) entries.insert(31, link);
+        program.setConfiguration(entries);
         QVERIFY(program.start());
         LinkCatcher catcher;
-        QDesktopServices::setUrlHandler("https", &catcher, "open");
+        for (const char* scheme : {"https", "file"})
+            QDesktopServices::setUrlHandler(scheme, &catcher, "open");
         QVERIFY(program.click("logo"));
-        QDesktopServices::unsetUrlHandler("https");
-        QCOMPARE(catcher.opened, QList<QUrl>({QUrl("https://example.com/q4")}));
+        for (const char* scheme : {"https", "file"}) QDesktopServices::unsetUrlHandler(scheme);
+        QList<QUrl> expected;
+        if (opened.startsWith("https:")) expected.append(QUrl(opened));
+        if (opened.startsWith("modules/"))
+            expected.append(
+                QUrl::fromLocalFile(QFileInfo(program.folder.path(opened)).canonicalFilePath()));
+        QCOMPARE(catcher.opened, expected);
 
         QVERIFY(program.click("closeButton"));
         QVERIFY(SceneDriver::waitUntil([&program] { return !program.window->isVisible(); }, 5000));

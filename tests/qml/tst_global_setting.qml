@@ -16,7 +16,7 @@ TestCase {
     // The shipped configuration as the file gives it back: text.
     readonly property var shippedList: ["1", "1", "1", "0", "1", "false", "", "0",
         "0", "255", "255", "255", "200", "150", "255", "180", "0", "200", "200", "100",
-        "200", "170", "255", "255", "180", "180", "160", "190", "160", "0", "7", "https://example.com/q4"]
+        "200", "170", "255", "255", "180", "180", "160", "190", "160", "0", "7", "file:modules/help/index.html"]
     readonly property var languages: { "CHINESE (Simp)": "025044", "ENGLISH": "031000", "RUSSIAN": "096000" }
 
     function builtIn() {

@@ -15,7 +15,7 @@ TestCase {
     readonly property var sceneComponent: Qt.createComponent("qrc:/modules/qml/main.qml")
     readonly property var shippedList: ["1", "1", "1", "0", "1", "false", "", "0",
         "0", "255", "255", "255", "200", "150", "255", "180", "0", "200", "200", "100",
-        "200", "170", "255", "255", "180", "180", "160", "190", "160", "0", "7", "https://example.com/q4"]
+        "200", "170", "255", "255", "180", "180", "160", "190", "160", "0", "7", "file:modules/help/index.html"]
 
     Component { id: spyComponent; SignalSpy {} }
 
@@ -172,27 +172,44 @@ TestCase {
         compare(panel.x, 340)
     }
 
-    function test_webLinks_data() {
+    function test_links_data() {
         return [
-            { tag: "https", url: "https://example.com/q4", isWeb: true },
-            { tag: "http, upper case", url: "HTTP://EXAMPLE.COM", isWeb: true },
-            { tag: "a file", url: "file:///bin/sh", isWeb: false },
-            { tag: "script", url: "javascript:alert(1)", isWeb: false },
-            { tag: "blank inside", url: "https://exa mple.com", isWeb: false },
-            { tag: "empty", url: "", isWeb: false }
+            { tag: "https", url: "https://example.com/q4", isWeb: true, isHelp: false },
+            { tag: "http, upper case", url: "HTTP://EXAMPLE.COM", isWeb: true, isHelp: false },
+            { tag: "the help page", url: "file:modules/help/index.html", isWeb: false, isHelp: true },
+            { tag: "out of the help folder", url: "file:modules/help/../setting/p1.bin",
+              isWeb: false, isHelp: false },
+            { tag: "a file", url: "file:///bin/sh", isWeb: false, isHelp: false },
+            { tag: "script", url: "javascript:alert(1)", isWeb: false, isHelp: false },
+            { tag: "blank inside", url: "https://exa mple.com", isWeb: false, isHelp: false },
+            { tag: "empty", url: "", isWeb: false, isHelp: false }
         ]
     }
 
-    function test_webLinks(data) {
-        compare(makeScene().isWebLink(data.url), data.isWeb)
+    function test_links(data) {
+        var scene = makeScene()
+        compare(scene.isWebLink(data.url), data.isWeb)
+        compare(scene.isHelpLink(data.url), data.isHelp)
     }
 
-    // The logo plays sound 3; a link that is no web page opens nothing.
+    // The logo plays sound 3; a link that is neither a web page nor the
+    // help page opens nothing; the help page goes to the controller, which
+    // knows where the working directory is.
     function test_logoWithAFileLink() {
         var scene = openedScene(withEntry(shippedList, 31, "file:///bin/sh"))
+        ui_Ctl.clear()
         mouseClick(findChild(scene, "logo"))
         compare(ui_View.callNames(), ["playMedia_Index"])
         compare(ui_View.argumentsOf("playMedia_Index"), [[3]])
+        compare(ui_Ctl.calls, [])
+    }
+
+    function test_logoWithTheHelpPage() {
+        var scene = openedScene()
+        ui_Ctl.clear()
+        mouseClick(findChild(scene, "logo"))
+        compare(ui_View.callNames(), ["playMedia_Index"])
+        compare(ui_Ctl.calls, ["openHelpPage(file:modules/help/index.html)"])
     }
 
     function test_keysReachTheMouseMainItem() {

@@ -1,5 +1,7 @@
 #include "debug_capture.h"
 
+#include <QLoggingCategory>
+
 namespace {
 
 std::mutex linesMutex;
@@ -7,8 +9,11 @@ QStringList collected;
 
 }  // namespace
 
+// The program's own categories are quiet below the warning level; a capture
+// wants every line they write.
 DebugCapture::DebugCapture() {
     clear();
+    QLoggingCategory::setFilterRules(QStringLiteral("q4.*=true"));
     previous = qInstallMessageHandler(&DebugCapture::collect);
 }
 

@@ -73,3 +73,7 @@ void RecordingController::setBusy(int busyTime) {
 void RecordingController::setBusy() {
     record("setBusy()");
 }
+
+void RecordingController::openHelpPage(const QString& link) {
+    record(QStringLiteral("openHelpPage(%1)").arg(link));
+}

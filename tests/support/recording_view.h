@@ -194,7 +194,7 @@ private:
 };
 
 // Stands in for the controller as "ui_Ctl": records the window operations
-// (close, drag, busy lock) as text, e.g. "onXChanged(5)".
+// (close, drag, busy lock, help page) as text, e.g. "onXChanged(5)".
 class RecordingController : public QObject {
     Q_OBJECT
     Q_PROPERTY(QStringList calls READ calls NOTIFY callsChanged)
@@ -213,6 +213,7 @@ public slots:
     void onYChanged(int y);
     void setBusy(int busyTime);
     void setBusy();
+    void openHelpPage(const QString& link);
 
 private:
     void record(const QString& call);

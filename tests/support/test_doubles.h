@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "device/hid_thread.h"
-#include "ui/prompt.h"
+#include "common/prompt.h"
 
 // Answers every box and dialog without a human and records what was asked.
 // Installed for its lifetime.

@@ -3,7 +3,6 @@
 // directory. What the keyboard received is checked on its model and its
 // transcript, what the profile kept in the file's own text.
 
-#include <QSettings>
 #include <QtTest>
 
 #include "device/device_table.h"
@@ -11,6 +10,7 @@
 #include "guarded_test_case.h"
 #include "link_fixture.h"
 #include "settings/profile_store.h"
+#include "settings/settings_file.h"
 #include "test_doubles.h"
 #include "ui/keyboard_wrappers.h"
 
@@ -33,9 +33,9 @@ QVariantList ints(const Numbers& values) {
 
 // The keyboard current, with a profile store and the wrappers on it.
 struct Bench : DevicesFixture {
-    Bench()
-        : DevicesFixture(true),
-          profiles(&link, folder.path()),
+    explicit Bench(bool isKeyboardCurrent = true)
+        : DevicesFixture(isKeyboardCurrent),
+          profiles(folder.path()),
           wrappers(&link, [this] { return profiles.current(); }) {}
 
     // The keyboard's reports since the last call, once the set in flight
@@ -47,9 +47,9 @@ struct Bench : DevicesFixture {
         return reports;
     }
     // The profile as a fresh reader of its file sees it.
-    std::unique_ptr<QSettings> profileFile() {
+    std::unique_ptr<SettingsFile> profileFile() {
         profiles.current()->sync();
-        return std::make_unique<QSettings>(profiles.profilePath(0), QSettings::IniFormat);
+        return std::make_unique<SettingsFile>(profiles.profilePath(0));
     }
     EmulatedKeyboard::State keyboard() {
         link.waitForPendingTransfer();
@@ -67,31 +67,95 @@ class KeyboardWrappersTest : public GuardedTestCase {
     Q_OBJECT
 
 private slots:
-    // The slots only the keyboard keeps, one after another on one link: each
-    // query or the keyboard's model answers what its slot sent. The key
-    // matrix goes out whole as bytes; the profile keeps keys 0 to 125, each
-    // entry as the page gave it, and nothing else.
+    // The slots only the keyboard keeps: each query, or the keyboard's
+    // model, answers what its set slot sent.
+    void deviceSlots_data() {
+        QTest::addColumn<QString>("command");
+        for (const char* command : {"03/83", "09/89", "0D/8D", "0E/8E", "11/91", "13"})
+            QTest::newRow(command) << QString(command);
+    }
     void deviceSlots() {
+        QFETCH(QString, command);
         Bench bench;
         KeyboardWrappers& w = bench.wrappers;
-        w.ui_03H_SetKeyboardoption(1, 2, 3, 250);
-        w.ui_09H_SetKeyboardMode(3);
-        w.ui_0DH_SetKeyMatrix(counting(512));
-        w.ui_0EH_SetKeyOnOff(counting(21));
-        std::vector<uchar> macro(192, 0x5A);
-        bench.link.hid_11H_SetMacroKey(34, macro.data());  // the last slot
-        QCOMPARE(w.ui_83H_GetKeyboardoption(), ints({1, 2, 3, 250}));
-        QCOMPARE(w.ui_89H_GetKeyboardMode(), QVariant(3));
-        QCOMPARE(w.ui_8DH_GetKeyMatrix(), counting(256) + counting(256));
-        QCOMPARE(w.ui_8EH_GetKeyOnOff(), counting(21));
-        QCOMPARE(w.ui_91H_GetMacroKey(34), QVariantList(192, 0x5A));
+        if (command == "03/83") {
+            w.ui_03H_SetKeyboardoption(1, 2, 3, 250);
+            QCOMPARE(w.ui_83H_GetKeyboardoption(), ints({1, 2, 3, 250}));
+        } else if (command == "09/89") {
+            w.ui_09H_SetKeyboardMode(3);
+            QCOMPARE(w.ui_89H_GetKeyboardMode(), QVariant(3));
+        } else if (command == "0D/8D") {
+            w.ui_0DH_SetKeyMatrix(counting(512));
+            QCOMPARE(w.ui_8DH_GetKeyMatrix(), counting(256) + counting(256));
+        } else if (command == "0E/8E") {
+            w.ui_0EH_SetKeyOnOff(counting(21));
+            QCOMPARE(w.ui_8EH_GetKeyOnOff(), counting(21));
+        } else if (command == "11/91") {
+            std::vector<uchar> macro(192, 0x5A);
+            bench.link.hid_11H_SetMacroKey(34, macro.data());  // the last slot
+            QCOMPARE(w.ui_91H_GetMacroKey(34), QVariantList(192, 0x5A));
+        } else {
+            w.ui_13H_SetRecoveryData();
+            QCOMPARE(bench.devices.keyboard.recoveryCount(), 1);
+        }
+    }
+
+    // The key matrix goes out whole; the profile keeps keys 0 to 125, each
+    // entry as the page gave it, and nothing else.
+    void keyMatrixKeptPerKey() {
+        Bench bench;
+        bench.wrappers.ui_0DH_SetKeyMatrix(counting(512));
         const auto file = bench.profileFile();
         QCOMPARE(file->allKeys().size(), 126);
         QCOMPARE(file->value("keydefine/125").toStringList(),
                  QStringList({"500", "501", "502", "503"}));
         QVERIFY(!file->contains("keydefine/126"));
-        w.ui_13H_SetRecoveryData();
-        QCOMPARE(bench.devices.keyboard.recoveryCount(), 1);
+    }
+
+    // A profile switch reaches the keyboard (command 02 with the new
+    // profile); the mouse keeps no selection of its own and is not told.
+    void profileSwitchTellsTheKeyboardOnly_data() {
+        QTest::addColumn<bool>("isKeyboardCurrent");
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("keyboard") << true << "00 02 04 00 00 00 00 00 F9";
+        QTest::newRow("mouse") << false << "";
+    }
+    void profileSwitchTellsTheKeyboardOnly() {
+        QFETCH(bool, isKeyboardCurrent);
+        QFETCH(QString, sent);
+        Bench bench(isKeyboardCurrent);
+        bench.devices.mouse.clearTranscript();
+        bench.wrappers.profileSwitched(4);
+        bench.link.waitForPendingTransfer();
+        QStringList received;
+        for (const auto& device :
+             {bench.devices.keyboard.transcript(), bench.devices.mouse.transcript()})
+            for (const auto& report : device)
+                if (report.direction == EmulatedHidDevice::Report::Direction::SetFeature)
+                    received << hexBytes(report.bytes);
+        QCOMPARE(received.join(""), sent);
+    }
+
+    // A keyboard just found hands its five pictures to the current profile;
+    // the mouse has none and nothing is written.
+    void syncCopiesTheKeyboardsPictures() {
+        for (const bool isKeyboardCurrent : {true, false}) {
+            Bench bench(isKeyboardCurrent);
+            EmulatedKeyboard::State state = bench.devices.keyboard.state();
+            for (size_t picture = 0; picture < state.pictures.size(); ++picture)
+                state.pictures[picture].fill(uint8_t(picture + 1));
+            bench.devices.keyboard.setState(state);
+            bench.wrappers.syncFW();
+            const auto file = bench.profileFile();
+            if (!isKeyboardCurrent) {
+                QVERIFY(file->allKeys().isEmpty());
+                continue;
+            }
+            QCOMPARE(file->allKeys().size(), 5);
+            for (int picture = 0; picture < 5; ++picture)
+                QCOMPARE(bench.wrappers.ui_92H_GetUserPicture(uchar(picture)),
+                         QVariantList(512, picture + 1));
+        }
     }
 
     // Each data command: its request, then the data in 64-byte reports
@@ -129,13 +193,13 @@ private slots:
 
     // The slots the profile answers for: what reached the keyboard (the LED
     // option byte is sent, not kept; option 255 stores a picture without
-    // sending it), and the getters' answers as the file's text, both now
-    // and from a later reader of the file.
+    // sending it), and the getters' answers as numbers, both now and from a
+    // later reader of the file (which holds text).
     void profileBackedSlots() {
         Bench bench;
         KeyboardWrappers& w = bench.wrappers;
-        QVariantList picture, pictureText;
-        for (int i = 0; i < 512; ++i) picture << i % 7, pictureText << QString::number(i % 7);
+        QVariantList picture;
+        for (int i = 0; i < 512; ++i) picture << i % 7;
         w.ui_12H_SetUserPicture(1, 255, picture);  // sends nothing
         for (const auto& report : bench.keyboardReports()) QVERIFY(report.isEventInterface);
         w.ui_08H_SetLEDType(9, 1, 2, 3, 4, 5);
@@ -152,9 +216,9 @@ private slots:
                  QStringList({"color/3", "color/ledType", "userPicture/1", "userPicture/2"}));
         KeyboardWrappers reader(nullptr, [&file] { return file.get(); });
         for (KeyboardWrappers* kb : {&w, &reader}) {
-            QCOMPARE(kb->ui_88H_GetLEDType(), QVariantList({"1", "2", "3", "4", "5"}));
-            QCOMPARE(kb->ui_94H_GetColor(3), QVariantList({"255", "128", "0"}));
-            QCOMPARE(kb->ui_92H_GetUserPicture(1), pictureText);
+            QCOMPARE(kb->ui_88H_GetLEDType(), ints({1, 2, 3, 4, 5}));
+            QCOMPARE(kb->ui_94H_GetColor(3), ints({255, 128, 0}));
+            QCOMPARE(kb->ui_92H_GetUserPicture(1), picture);
         }
         // Without a current profile the commands still go out.
         KeyboardWrappers unsaved(&bench.link, [] { return nullptr; });
@@ -178,7 +242,7 @@ private slots:
                 w.ui_8DH_GetKeyMatrix() + w.ui_8EH_GetKeyOnOff() + w.ui_91H_GetMacroKey(1);
             QCOMPARE(answers, QVariantList(2 + 4 + 4 + 512 + 21 + 192, 0));
             w.ui_14H_SetColor(1, 10, 20, 30);
-            QCOMPARE(w.ui_94H_GetColor(1), QVariantList({"10", "20", "30"}));
+            QCOMPARE(w.ui_94H_GetColor(1), ints({10, 20, 30}));
         }
     }
 };

@@ -4,6 +4,7 @@
 // the folder.
 
 #include <QDirIterator>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <optional>
@@ -16,6 +17,7 @@
 #include "settings/macro_library.h"
 #include "settings_folder.h"
 #include "test_doubles.h"
+#include "ui/macro_sender.h"
 
 namespace {
 
@@ -74,6 +76,19 @@ struct Link : DevicesFixture {
     }
 };
 
+// The library and the sender that puts its macros into device slots, wired
+// to a link as the program wires them.
+struct Macros {
+    Macros(Hid_Thread* link, const QString& folder, const QStringList& messages = {})
+        : library(folder), sender(link, library, [messages] { return messages; }) {
+        library.setDevice(
+            [this] { return sender.currentDeviceType(); },
+            [this](int type, int slot, const QString& name) { sender.resend(type, slot, name); });
+    }
+    MacroLibrary library;
+    MacroSender sender;
+};
+
 struct Assignment {
     bool isKeyboardCurrent;
     int index, did, readIndex;  // index and device type stored, index read back
@@ -115,7 +130,7 @@ private slots:
     void createSaveAndLoad() {
         for (const char* name : {"Macro. 001", "Macro. 003", "Macro. 02", "macro. 01"})
             writeFile(path(name), "[config]\n");
-        MacroLibrary library(nullptr, folder);
+        MacroLibrary library(folder);
         QCOMPARE(library.createMacroIni().toString(), QString("Macro. 002"));
         QCOMPARE(configOf(library, "Macro. 002"), QString("-1 1"));
 
@@ -142,7 +157,8 @@ private slots:
         Link device;
         writeMacro(path("One"), keyLines(1));
         writeMacro(path("Two"), keyLines(2));
-        MacroLibrary library(&device.link, folder);
+        Macros macros(&device.link, folder);
+        MacroLibrary& library = macros.library;
         QVERIFY(library.setMacroIniConfig("Two", {5, 4}));
         QCOMPARE(configOf(library, "Two"), QString("5 4"));
         const QByteArray two = readFile(path("Two"));
@@ -168,6 +184,7 @@ private slots:
     // An assignment counts only on the device type it was made on: elsewhere
     // it reads as unassigned, and only there does saving the lines send it
     // again (mouse index i to slot id i + 1, keyboard index i to slot id i).
+    // A line the old file cannot parse does not make the save a failure.
     void assignmentOfTheCurrentDevice_data() {
         QTest::addColumn<Assignment>("row");
         QTest::newRow("mouse 0") << Assignment{false, 0, 1, 0, "00 13 01 80 00 00 00 00 6B"};
@@ -183,7 +200,12 @@ private slots:
         QFETCH(Assignment, row);
         Link device(row.isKeyboardCurrent);
         writeMacro(path("Saved"), {}, row.index, 3, row.did);
-        MacroLibrary library(&device.link, folder);
+        writeFile(path("Saved"), readFile(path("Saved")) + "a line without a value\n");
+        QSettings parsed(path("Saved"), QSettings::IniFormat);
+        parsed.allKeys();
+        QCOMPARE(parsed.status(), QSettings::FormatError);
+        Macros macros(&device.link, folder);
+        MacroLibrary& library = macros.library;
         QCOMPARE(configOf(library, "Saved"), QString("%1 3").arg(row.readIndex));
         QCOMPARE(library.saveMacroIni("Saved", keyLines(2)), QVariant(true));
         QCOMPARE(device.received().join(""), row.sent);
@@ -208,11 +230,12 @@ private slots:
         QFETCH(Sending, row);
         Link device(row.isKeyboard);
         writeMacro(path("Mine"), row.lines, 0, row.repeat);
-        MacroLibrary library(&device.link, folder);
-        QVERIFY(row.isKeyboard ? !library.ui_13H_SetMacroKey(1, "Mine")
-                               : !library.ui_11H_SetMacroKey(5, "Mine", {}));
-        QVERIFY(row.isKeyboard ? library.ui_11H_SetMacroKey(5, "Mine", {"T", "L"})
-                               : library.ui_13H_SetMacroKey(1, "Mine"));
+        Macros macros(&device.link, folder, {"T", "L"});
+        MacroLibrary& library = macros.library;
+        QVERIFY(row.isKeyboard ? !macros.sender.ui_13H_SetMacroKey(1, "Mine")
+                               : !macros.sender.ui_11H_SetMacroKey(5, "Mine"));
+        QVERIFY(row.isKeyboard ? macros.sender.ui_11H_SetMacroKey(5, "Mine")
+                               : macros.sender.ui_13H_SetMacroKey(1, "Mine"));
 
         QCOMPARE(device.received(), QStringList{row.isKeyboard ? "00 11 00 05 03 00 00 00 E6"
                                                                : "00 13 01 80 00 00 00 00 6B"});
@@ -252,7 +275,8 @@ private slots:
         prompt->fileAnswer = root->filePath("picked.mc");
         writeFile(prompt->fileAnswer, "[config]\n");
         Link device;
-        MacroLibrary library(&device.link, folder);
+        Macros macros(&device.link, folder);
+        MacroLibrary& library = macros.library;
         QVERIFY(!library.renameMacroIniFile("Good", name));
         writeMacro(QDir(folder).filePath(name + ".bin"), {D("A")}, 0, 1, 1);
         const QMap<QString, QByteArray> before = snapshot(root->path());
@@ -264,10 +288,10 @@ private slots:
         QVERIFY(!library.setMacroIniConfig(name, QVariantList{3, 9}));
         QVERIFY(!library.loadMacroIniFromFile(name));
         QVERIFY(!library.saveMacroIniToFile(name));
-        QVERIFY(!library.ui_13H_SetMacroKey(1, name));
+        QVERIFY(!macros.sender.ui_13H_SetMacroKey(1, name));
         device.link.swichCurDevice(0);  // the keyboard's own command
         device.devices.keyboard.clearTranscript();
-        QVERIFY(!library.ui_11H_SetMacroKey(1, name, {}));
+        QVERIFY(!macros.sender.ui_11H_SetMacroKey(1, name));
         QVERIFY(device.devices.mouse.transcript().empty() && device.received().isEmpty());
         QCOMPARE(snapshot(root->path()), before);
         QVERIFY(prompt->dialogCaptions.isEmpty() && prompt->boxes.isEmpty());

@@ -2,12 +2,12 @@
 // what reaches the mouse byte by byte, and what the read-backs answer when
 // the mouse cannot. Failures print the bytes in hex.
 
-#include <QSettings>
 #include <QtTest>
 
 #include "guarded_test_case.h"
 #include "link_fixture.h"
 #include "mouse/mouse_settings.h"
+#include "settings/settings_file.h"
 #include "settings_folder.h"
 
 namespace {
@@ -37,8 +37,8 @@ struct Bench {
 
     LinkFixture link;
     QTemporaryDir folder;
-    std::unique_ptr<QSettings> profile =
-        std::make_unique<QSettings>(folder.filePath("p1.bin"), QSettings::IniFormat);
+    std::unique_ptr<SettingsFile> profile =
+        std::make_unique<SettingsFile>(folder.filePath("p1.bin"));
     QStringList msg{"m0", "m1", "m2", "m3", "Warning", "Keep one primary button"};
     MouseSettings settings{link.link.get(), [this] { return profile.get(); },
                            [this] { return msg; }};
@@ -85,7 +85,7 @@ private slots:
         // colour getters turn into numbers; a single entry has no comma.
         const QString path = bench.folder.filePath("p2.bin");
         QVERIFY(writeFile(path, "[color_Q4]\nledEffect=2, 7, 4\ntype0=255\n"));
-        bench.profile = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        bench.profile = std::make_unique<SettingsFile>(path);
         QCOMPARE(s.ui_8DH_GetRGBLedEffect(), QVariantList({2u, 7u, 4u}));
         QCOMPARE(s.ui_90H_GetLED8StageColor(0), QVariantList({255u}));
     }

@@ -5,15 +5,14 @@
 
 #include <QGuiApplication>
 #include <QProcess>
-#include <QSettings>
 #include <QStyleHints>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 
 #include "guarded_test_case.h"
-#include "mouse/mouse_settings.h"
 #include "mouse/pointer_settings.h"
+#include "settings/settings_file.h"
 
 // Last: Xlib's macros clash with Qt names.
 #include <X11/Xlib.h>
@@ -27,9 +26,8 @@ struct Bench {
         : pointer([this] { return &profile; }, std::move(backend)) {}
 
     QTemporaryDir folder;
-    QSettings profile{folder.filePath("p1.bin"), QSettings::IniFormat};
+    SettingsFile profile{folder.filePath("p1.bin")};
     PointerSettings pointer;
-    MouseSettings mouse{nullptr, [this] { return &profile; }, {}};
 };
 
 // A private X server on a display it picks itself. It holds one connection
@@ -77,7 +75,7 @@ private slots:
         Bench bench(X11PointerBackend::forSession());
         QTest::ignoreMessage(QtDebugMsg, "setCursorSpeed Failed");
         bench.pointer.setCursorSpeed(4);
-        QCOMPARE(bench.mouse.getCursorSpeed(), 4u);
+        QCOMPARE(bench.pointer.getCursorSpeed(), 4u);
         QTest::ignoreMessage(QtDebugMsg, "setAcceleration Failed");
         bench.pointer.setAcceleration(true);
         QTest::ignoreMessage(QtDebugMsg, "getAcceleration Failed");
@@ -89,8 +87,8 @@ private slots:
             bench.pointer.setDoubleClickSpeed(unsigned(index));
             QCOMPARE(hints->wheelScrollLines(), lines);
             QCOMPARE(hints->mouseDoubleClickInterval(), milliseconds);
-            QCOMPARE(bench.mouse.getVerticalScrollLines(), unsigned(index));
-            QCOMPARE(bench.mouse.getDoubleClickSpeed(), unsigned(index));
+            QCOMPARE(bench.pointer.getVerticalScrollLines(), unsigned(index));
+            QCOMPARE(bench.pointer.getDoubleClickSpeed(), unsigned(index));
         }
         // The cursor speed for index 0 is 1, not 0; 10 is the fastest, 20.
         QCOMPARE(PointerSettings::mouseSpeedFor(0), 1);
@@ -126,7 +124,7 @@ private slots:
             XSync(server.session, False);
             QCOMPARE(server.control(), expected);
         }
-        QCOMPARE(bench.mouse.getCursorSpeed(), 2u);
+        QCOMPARE(bench.pointer.getCursorSpeed(), 2u);
         QCOMPARE(bench.profile.allKeys(), QStringList{PointerSettings::kCursorSpeedKey});
         server.stop();
         QTest::ignoreMessage(QtDebugMsg, "setCursorSpeed Failed");

@@ -1,13 +1,13 @@
 // The profile store: export, import and reset of whole profiles, the default
 // values of the pages, and switching the current profile.
 
-#include <QSettings>
 #include <QtTest>
 
 #include "guarded_test_case.h"
-#include "link_fixture.h"
 #include "settings/profile_store.h"
+#include "settings/settings_file.h"
 #include "settings_folder.h"
+#include "test_doubles.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ private slots:
 
     void exportCopiesTheProfileFile() {
         RecordingPrompt dialogs;
-        ProfileStore store(nullptr, folder.path());
+        ProfileStore store(folder.path());
         folder.write("export4.pf", QByteArray(4000, 'x'));  // replaced
         for (int profile : {0, 9, 4}) {
             dialogs.fileAnswer = folder.path(QStringLiteral("export%1.pf").arg(profile));
@@ -63,7 +63,7 @@ private slots:
         folder.write("folder.pf/x", profileText(7));  // a folder in the file's place
         RecordingPrompt dialogs;
         dialogs.fileAnswer = folder.path(source);
-        ProfileStore store(nullptr, folder.path());
+        ProfileStore store(folder.path());
         store.ui_02H_SetCurrentProfile(2);
         // Not yet written back: goes to the old file, which then has the size of
         // the new one and is written within the same moment as the copy. The
@@ -76,7 +76,7 @@ private slots:
     }
 
     void reset() {
-        ProfileStore store(nullptr, folder.path());
+        ProfileStore store(folder.path());
         QVERIFY(store.resetProfile(9));
         QCOMPARE(store.profile(9)->value("sensor/stage_Q4").toInt(), 3);
         // Without a default profile the profile stays as it was.
@@ -105,31 +105,21 @@ private slots:
         QFETCH(int, page);
         QFETCH(QVariantList, values);
         if (!hasDefaults) QVERIFY(QFile::remove(folder.path("pD.bin")));
-        const ProfileStore store(nullptr, folder.path());
+        const ProfileStore store(folder.path());
         QCOMPARE(quotedTexts(store.loadDefaultProfile(uchar(page))), quotedTexts(values));
     }
 
+    // A switch changes which file the profile's readers see; the current
+    // index and those outside 0 to 9 are no switch. (Telling the keyboard
+    // is the keyboard wrappers'.)
     void switchProfile() {
-        LinkFixture fixture;  // the emulated mouse stands in for the keyboard too
-        ProfileStore store(fixture.link.get(), folder.path());
-        fixture.takeReports();
-        // The mouse keeps no profile selection of its own and is not told.
-        store.ui_02H_SetCurrentProfile(3);
-        QCOMPARE(store.current()->value("sensor/stage_Q4").toInt(), 4);
-        QCOMPARE(fixture.takeReports().size(), size_t(0));
-        fixture.link->setDevicePaths(0, QString::fromStdString(EmulatedMouse::kCommandPath),
-                                     QString::fromStdString(EmulatedMouse::kEventPath));
-        fixture.link->swichCurDevice(0);
-        fixture.takeReports();  // the handshake
-        // The keyboard is, once: the current profile and those outside 0 to 9
-        // are no switch.
-        for (int profile : {3, 4, 4, 10, -1}) store.ui_02H_SetCurrentProfile(profile);
+        ProfileStore store(folder.path());
+        const QList<QPair<int, bool>> steps{
+            {3, true}, {3, false}, {10, false}, {-1, false}, {4, true}};
+        for (const auto& [profile, isSwitch] : steps)
+            QCOMPARE(store.ui_02H_SetCurrentProfile(profile), isSwitch);
+        QCOMPARE(store.currentProfile(), 4);
         QCOMPARE(store.current()->value("sensor/stage_Q4").toInt(), 5);
-        QStringList sent;
-        for (const EmulatedMouse::Report& report : fixture.takeReports())
-            if (report.direction == EmulatedMouse::Report::Direction::SetFeature)
-                sent.append(hexBytes(report.bytes));
-        QCOMPARE(sent, QStringList({"00 02 04 00 00 00 00 00 F9"}));
     }
 
 private:

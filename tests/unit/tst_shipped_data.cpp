@@ -8,8 +8,10 @@
 
 #include "device/device_table.h"
 #include "guarded_test_case.h"
+#include "scene_driver.h"
 #include "settings/language_files.h"
 #include "settings_folder.h"
+#include "ui/ui_controler.h"
 
 namespace {
 
@@ -65,6 +67,11 @@ void checkApplicationConfig(Checker& config) {
     const int language = config.number(entry(4), 0, int(languages.size()) - 1);
     config.check(languages.keys().value(language) == "ENGLISH", "factory language not English");
     config.check(QStringList({"true", "false"}).contains(config.text(entry(5))), "custom picture");
+    // The logo opens the help page the build lays beside the program.
+    const QString link = config.text(entry(31));
+    config.check(!Ui_Controler::helpPagePath(link).isEmpty(), "the logo's link " + link);
+    const QString page = QDir(builtModulesFolder()).filePath(link.section('/', 1));
+    config.check(QFileInfo(page).isFile(), "no help page at " + page);
 }
 
 void checkProfile(Checker& profile) {
@@ -132,6 +139,33 @@ private slots:
          : file.contains("apConfig") ? checkApplicationConfig
                                      : checkProfile)(checker);
         QVERIFY2(checker.problems.isEmpty(), qPrintable(checker.problems.join("; ")));
+    }
+
+    // Every device the program talks to must be open to the logged-in user,
+    // each through a hidraw rule that tags it for the seat's user.
+    void udevRuleCoversTheDeviceTable() {
+        const QString rules =
+            QString::fromUtf8(readFile(QFINDTESTDATA("../../packaging/70-q4-mouse.rules")));
+        QVERIFY(!rules.isEmpty());
+        static const QRegularExpression rule(
+            R"re(^KERNEL=="hidraw\*", ATTRS\{idVendor\}=="([0-9a-f]{4})", )re"
+            R"re(ATTRS\{idProduct\}=="([0-9a-f]{4})", MODE="0660", TAG\+="uaccess"$)re",
+            QRegularExpression::MultilineOption);
+        QStringList granted;
+        for (auto match = rule.globalMatch(rules); match.hasNext();) {
+            const QRegularExpressionMatch found = match.next();
+            granted << found.captured(1) + ":" + found.captured(2);
+        }
+        QStringList table;
+        for (const DevInfo& row : loadDeviceTable(":/DevInfo.ini", QString()).rows)
+            table << QString::asprintf("%04x:%04x", row.vid, row.pid);
+        QCOMPARE(table.size(), 2);
+        granted.sort();
+        table.sort();
+        QCOMPARE(granted, table);
+        // Nothing else in the file grants anything.
+        const QStringList lines = rules.split('\n');
+        QCOMPARE(lines.filter(QRegularExpression("^[^#\\s]")).size(), granted.size());
     }
 };
 

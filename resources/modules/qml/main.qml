@@ -22,7 +22,7 @@ Item {
     property int animation_speed: 800
     property var globalSetting_stringList: builtInStrings
     property string globalSetting_fontFamily: "Arial"
-    property string globalSetting_url: "https://example.com/q4"
+    property string globalSetting_url: "file:modules/help/index.html"
     property int skin_No: 1
     property bool isCustomBackground: false
     property url sourceCustomBackground: ""
@@ -120,17 +120,25 @@ Item {
         main_Q4.translateStrings(code)
     }
 
-    // Only web pages are opened from the logo: the address comes from a
-    // file the user can edit, and a file or program link must not start
-    // anything.
+    // Only web pages and the shipped help page are opened from the logo: the
+    // address comes from a file the user can edit, and any other file or
+    // program link must not start anything.
     function isWebLink(url) {
         return /^https?:\/\/[^\s]+$/i.test(String(url))
+    }
+
+    // The help page lies under the working directory, which only the back
+    // end knows.
+    function isHelpLink(url) {
+        return /^file:modules\/help\/[A-Za-z0-9_-]+\.html$/.test(String(url))
     }
 
     function openWebLink() {
         ui_View.playMedia_Index(3)
         if (isWebLink(globalSetting_url))
             Qt.openUrlExternally(globalSetting_url)
+        else if (isHelpLink(globalSetting_url))
+            ui_Ctl.openHelpPage(globalSetting_url)
     }
 
     // A toggle while the panel still slides finishes that slide first.

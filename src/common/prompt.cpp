@@ -1,4 +1,4 @@
-#include "ui/prompt.h"
+#include "common/prompt.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

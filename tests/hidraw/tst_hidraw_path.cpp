@@ -1,0 +1,709 @@
+// The real USB path without hardware: the program's hidapi back end on the
+// emulated mouse and keyboard served as hidraw nodes (hidraw_bridge.h).
+// Discovery by usage page, the handshake, every command compared byte for
+// byte with the direct seam, data phases, the ready wait and its timing,
+// and what a real device does to the link: stalls, leaving the bus, a
+// missing interface, a node the user may not open.
+
+#include <QtTest>
+#include <algorithm>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <thread>
+
+#include "debug_capture.h"
+#include "device/device_table.h"
+#include "device/hid_thread.h"
+#include "device/report_codec.h"
+#include "emulator/emulated_devices.h"
+#include "guarded_test_case.h"
+#include "hidraw_bridge.h"
+#include "hidraw_process.h"
+#include "test_doubles.h"
+
+namespace {
+
+using Direction = EmulatedHidDevice::Report::Direction;
+using Clock = std::chrono::steady_clock;
+
+// The ready notification's size: what the event interface's input report
+// carries.
+constexpr size_t kEventReportLength = 4;
+
+DeviceTable deviceTable() {
+    return loadDeviceTable(":/DevInfo.ini", "/nonexistent");
+}
+
+// A device of the table as the bridge lays it out: the command interface
+// with data reports of the row's length, the event interface with the ready
+// notification.
+HidrawBridge::Device bridged(const DevInfo& row, const std::string& name,
+                             const std::string& commandPath, const std::string& eventPath,
+                             bool hasEventInterface = true) {
+    HidrawBridge::Device device{row.vid, row.pid, name, {}};
+    device.interfaces.push_back(
+        {commandPath, row.usagePage, row.usage, row.reportLength, row.reportLength});
+    if (hasEventInterface)
+        device.interfaces.push_back({eventPath, row.usagePage2, row.usage2, kEventReportLength, 0});
+    return device;
+}
+
+// A device link as the program sets it up, on the emulated devices, either
+// directly or through hidapi and the bridge: the device table, the mouse
+// found by enumeration, the keyboard's entry given its paths (the keyboard
+// is never enumerated), then the device check.
+struct Bench {
+    enum class Path { Direct, Hidraw };
+
+    explicit Bench(Path path, bool hasMouseEventInterface = true) {
+        resetLinkState();
+        const DeviceTable table = deviceTable();
+        if (path == Path::Direct) {
+            backend = &devices;
+            keyboardPaths = {EmulatedKeyboard::kCommandPath, EmulatedKeyboard::kEventPath};
+            return;
+        }
+        bridge = std::make_unique<HidrawBridge>(devices);
+        mouseNodes =
+            bridge->addDevice(bridged(table.rows[1], "Q4 mouse", EmulatedMouse::kCommandPath,
+                                      EmulatedMouse::kEventPath, hasMouseEventInterface));
+        keyboardPaths =
+            bridge->addDevice(bridged(table.rows[0], "Q4 keyboard", EmulatedKeyboard::kCommandPath,
+                                      EmulatedKeyboard::kEventPath));
+        hidapi = createHidapiBackend();
+        backend = hidapi.get();
+    }
+
+    ~Bench() {
+        // A device left hanging would keep the link's worker in a call.
+        for (EmulatedHidDevice* device : {static_cast<EmulatedHidDevice*>(&devices.mouse),
+                                          static_cast<EmulatedHidDevice*>(&devices.keyboard)}) {
+            device->setStalledWrites(false);
+            device->setStalledReads(false);
+        }
+        link.reset();
+        hidapi.reset();
+        bridge.reset();
+        resetLinkState();
+    }
+
+    // The link and the device check; the handshake starts the listener.
+    void start() {
+        link = std::make_unique<Hid_Thread>();
+        link->setBackend(backend);
+        link->setOwner(&owner);
+        link->setApplicationConfigPath(folder.filePath("apConfig.bin"));
+        link->setQueryDeadline(300);
+        link->updateDeviceList(deviceTable().rows);
+        link->setDevicePaths(0, QString::fromStdString(keyboardPaths.at(0)),
+                             QString::fromStdString(keyboardPaths.at(1)));
+        link->swichCurDevice(1);
+    }
+
+    // The reports the device received and sent since the last call, as
+    // lines, the listener's reads of the event interface left out.
+    void takeReports(EmulatedHidDevice& device, QStringList* sent, QStringList* received) {
+        link->waitForPendingTransfer();
+        for (const auto& report : device.transcript()) {
+            if (report.isEventInterface) continue;
+            const bool isOut =
+                report.direction == Direction::SetFeature || report.direction == Direction::Write;
+            const char* names[] = {"SET_FEATURE", "GET_FEATURE", "WRITE", "READ"};
+            QStringList* lines = isOut ? sent : received;
+            if (lines) lines->append(names[int(report.direction)] + (" " + hexBytes(report.bytes)));
+        }
+        device.clearTranscript();
+        // The kernel takes input reports from the device as soon as they are
+        // due, before the answer is asked for: compare the answers and the
+        // data reports each in their own order.
+        if (received)
+            std::stable_partition(received->begin(), received->end(), [](const QString& line) {
+                return line.startsWith("GET_FEATURE");
+            });
+    }
+
+    EmulatedDevices devices;
+    std::unique_ptr<HidrawBridge> bridge;
+    std::unique_ptr<HidBackend> hidapi;
+    HidBackend* backend = nullptr;
+    std::vector<std::string> mouseNodes;
+    std::vector<std::string> keyboardPaths;
+    QTemporaryDir folder;
+    RecordingOwner owner;
+    std::unique_ptr<Hid_Thread> link;
+};
+
+// The caller's buffers: data to send, byte i = 3 + 7 i; answers land in the
+// result, which the table compares.
+uchar pattern[512];
+using Result = std::vector<uint8_t>;
+
+Result bytes(const uchar* data, size_t length) {
+    return Result(data, data + length);
+}
+
+struct CommandCase {
+    const char* name;
+    bool isKeyboard;
+    std::function<Result(Hid_Thread&)> run;
+};
+
+// Every command once, in an order that makes the queries read back what the
+// sets before them changed. The keyboard's commands run with the keyboard
+// as the current device.
+const std::vector<CommandCase>& commands() {
+    static const std::vector<CommandCase> table = {
+        {"01 report rate", false,
+         [](Hid_Thread& l) { return l.hid_01H_SetReportRate(4), Result(); }},
+        {"02 profile", false,
+         [](Hid_Thread& l) { return l.hid_02H_SetCurrentProfile(3), Result(); }},
+        {"03 function option", false,
+         [](Hid_Thread& l) { return l.hid_03H_SetFunctionOption(2, 1, 0x45, 7), Result(); }},
+        {"07 LED instruction", false,
+         [](Hid_Thread& l) { return l.hid_07H_SetLEDInstructFunction(0, 1, 2, 3), Result(); }},
+        {"0B DPI stage", false,
+         [](Hid_Thread& l) { return l.hid_0BH_SetCurrentDPIStage(5), Result(); }},
+        {"0D lighting", false,
+         [](Hid_Thread& l) { return l.hid_0DH_SetRGBLedEffect(3, 128, 10), Result(); }},
+        {"10 colours type 0", false,
+         [](Hid_Thread& l) { return l.hid_10H_SetLED8StageColor(0, pattern), Result(); }},
+        {"10 colours type 2", false,
+         [](Hid_Thread& l) { return l.hid_10H_SetLED8StageColor(2, pattern + 8), Result(); }},
+        {"11 DPI set", false,
+         [](Hid_Thread& l) { return l.hid_11H_SetDPISet(4, pattern), Result(); }},
+        {"12 key matrix", false,
+         [](Hid_Thread& l) { return l.hid_12H_SetKeyMatrix(pattern), Result(); }},
+        {"13 macro", false,
+         [](Hid_Thread& l) { return l.hid_13H_SetMacroKey(3, pattern), Result(); }},
+        {"80 version", false,
+         [](Hid_Thread& l) {
+             QString version;
+             l.hid_80H_GetFWVersion(version);
+             const QByteArray text = version.toLatin1();
+             return bytes(reinterpret_cast<const uchar*>(text.constData()), size_t(text.size()));
+         }},
+        {"81 report rate", false,
+         [](Hid_Thread& l) {
+             uchar rate = 0x55;
+             l.hid_81H_GetReportRate(rate);
+             return Result{rate};
+         }},
+        {"82 profile", false,
+         [](Hid_Thread& l) {
+             uchar profile = 0x55;
+             l.hid_82H_GetCurrentProfile(profile);
+             return Result{profile};
+         }},
+        {"83 function option", false,
+         [](Hid_Thread& l) {
+             uchar a = 0, b = 0, c = 0;
+             l.hid_83H_GetFunctionOption(a, b, c);
+             return Result{a, b, c};
+         }},
+        {"87 LED instruction", false,
+         [](Hid_Thread& l) {
+             uchar a = 0, b = 0, c = 0;
+             const bool isDone = l.hid_87H_GetLEDInstructFunction(0, a, b, c);
+             return Result{uchar(isDone), a, b, c};
+         }},
+        {"8B DPI stage", false,
+         [](Hid_Thread& l) {
+             uchar stage = 0;
+             l.hid_8BH_GetCurrentDPIStage(stage);
+             return Result{stage};
+         }},
+        {"8D lighting", false,
+         [](Hid_Thread& l) {
+             uchar a = 0, b = 0, c = 0;
+             l.hid_8DH_GetRGBLedEffect(a, b, c);
+             return Result{a, b, c};
+         }},
+        {"90 colours type 0", false,
+         [](Hid_Thread& l) {
+             uchar colours[24] = {};
+             l.hid_90H_GetLED8StageColor(0, colours);
+             return bytes(colours, sizeof colours);
+         }},
+        {"90 colours type 2", false,
+         [](Hid_Thread& l) {
+             uchar colours[24] = {};
+             l.hid_90H_GetLED8StageColor(2, colours);
+             return bytes(colours, 4);
+         }},
+        {"91 DPI set", false,
+         [](Hid_Thread& l) {
+             uchar codes[8] = {};
+             uchar stages = 0;
+             const bool isDone = l.hid_91H_GetDPISet(stages, codes);
+             uchar answer[10] = {uchar(isDone), stages};
+             std::copy_n(codes, 8, answer + 2);
+             return bytes(answer, sizeof answer);
+         }},
+        {"92 key matrix", false,
+         [](Hid_Thread& l) {
+             uchar matrix[64] = {};
+             l.hid_92H_GetKeyMatrix(matrix);
+             return bytes(matrix, sizeof matrix);
+         }},
+        {"93 macro", false,
+         [](Hid_Thread& l) {
+             uchar macro[128] = {};
+             l.hid_93H_GetMacroKey(3, macro);
+             return bytes(macro, sizeof macro);
+         }},
+        {"kb 03 options", true,
+         [](Hid_Thread& l) { return l.hid_03H_SetKeyboardoption(1, 2, 3, 4), Result(); }},
+        {"kb 0D key matrix", true,
+         [](Hid_Thread& l) { return l.hid_0DH_SetKeyMatrix(pattern), Result(); }},
+        {"kb 0E key on/off", true,
+         [](Hid_Thread& l) { return l.hid_0EH_SetKeyOnOff(pattern), Result(); }},
+        {"kb 11 macro", true,
+         [](Hid_Thread& l) { return l.hid_11H_SetMacroKey(2, pattern), Result(); }},
+        {"kb 12 picture", true,
+         [](Hid_Thread& l) { return l.hid_12H_SetUserPicture(3, 1, pattern), Result(); }},
+        {"kb 83 options", true,
+         [](Hid_Thread& l) {
+             uchar a = 0, b = 0, c = 0, d = 0;
+             l.hid_83H_GetKeyboardoption(a, b, c, d);
+             return Result{a, b, c, d};
+         }},
+        {"kb 8D key matrix", true,
+         [](Hid_Thread& l) {
+             uchar matrix[512] = {};
+             l.hid_8DH_GetKeyMatrix(matrix);
+             return bytes(matrix, sizeof matrix);
+         }},
+        {"kb 8E key on/off", true,
+         [](Hid_Thread& l) {
+             uchar map[21] = {};
+             l.hid_8EH_GetKeyOnOff(map);
+             return bytes(map, sizeof map);
+         }},
+        {"kb 91 macro", true,
+         [](Hid_Thread& l) {
+             uchar macro[192] = {};
+             l.hid_91H_GetMacroKey(2, macro);
+             return bytes(macro, sizeof macro);
+         }},
+        {"kb 92 picture", true,
+         [](Hid_Thread& l) {
+             uchar picture[512] = {};
+             l.hid_92H_GetUserPicture(3, picture);
+             return bytes(picture, sizeof picture);
+         }},
+    };
+    return table;
+}
+
+// What one command did on the wire and what it handed back.
+struct Exchange {
+    QStringList sent;
+    QStringList received;
+    Result result;
+};
+
+// Runs the whole table on a bench, the keyboard's part with the keyboard
+// current.
+std::vector<Exchange> runCommands(Bench& bench) {
+    std::vector<Exchange> exchanges;
+    bool isKeyboardCurrent = false;
+    for (const CommandCase& command : commands()) {
+        EmulatedHidDevice& device = command.isKeyboard
+                                        ? static_cast<EmulatedHidDevice&>(bench.devices.keyboard)
+                                        : static_cast<EmulatedHidDevice&>(bench.devices.mouse);
+        if (command.isKeyboard && !isKeyboardCurrent) {
+            bench.link->swichCurDevice(0);
+            isKeyboardCurrent = true;
+        }
+        Exchange exchange;
+        bench.takeReports(device, nullptr, nullptr);
+        exchange.result = command.run(*bench.link);
+        bench.takeReports(device, &exchange.sent, &exchange.received);
+        exchanges.push_back(exchange);
+    }
+    return exchanges;
+}
+
+double medianMilliseconds(int rounds, const std::function<void()>& work) {
+    std::vector<double> times;
+    for (int round = 0; round < rounds; ++round) {
+        const auto start = Clock::now();
+        work();
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// A set's pacing floor: the ready waits and 8 ms after every data report.
+double setFloor(int dataLength, int reportLength) {
+    const int ready = Hid_Thread::kReadyWaitMs;
+    if (dataLength == 0) return ready;
+    const int reports = (dataLength + reportLength - 1) / reportLength;
+    return 2 * ready + reports * Hid_Thread::kReportPacingMs;
+}
+
+}  // namespace
+
+class HidrawPath : public GuardedTestCase {
+    Q_OBJECT
+
+public:
+    explicit HidrawPath(std::string reason) : skipReason(std::move(reason)) {
+        for (int i = 0; i < 512; ++i) pattern[i] = uchar(3 + 7 * i);
+    }
+
+private slots:
+    void initTestCase() {
+        if (!skipReason.empty()) QSKIP(skipReason.c_str());
+    }
+
+    // hidapi finds both interfaces of each device with the usage pages of
+    // the table, read from the report descriptors; the link takes the
+    // mouse's pair.
+    void discoveryByUsagePage_data() {
+        QTest::addColumn<int>("row");
+        QTest::newRow("mouse") << 1;
+        QTest::newRow("keyboard") << 0;
+    }
+
+    void discoveryByUsagePage() {
+        QFETCH(int, row);
+        Bench bench(Bench::Path::Hidraw);
+        const DevInfo device = deviceTable().rows.at(row);
+        const std::vector<std::string> nodes = row == 1 ? bench.mouseNodes : bench.keyboardPaths;
+        const std::vector<HidDeviceInfo> found = bench.hidapi->enumerate(device.vid, device.pid);
+        QCOMPARE(found.size(), size_t(2));
+        QCOMPARE(found[0].path, nodes[0]);
+        QCOMPARE(found[1].path, nodes[1]);
+        QCOMPARE(found[0].interfaceNumber, 0);
+        QCOMPARE(found[1].interfaceNumber, 1);
+        QCOMPARE(found[0].usagePage, device.usagePage);
+        QCOMPARE(found[0].usage, device.usage);
+        QCOMPARE(found[1].usagePage, device.usagePage2);
+        QCOMPARE(found[1].usage, device.usage2);
+
+        bench.start();
+        const QList<DeviceEntry> entries = bench.link->deviceList();
+        QCOMPARE(entries[1].cmdPath.toStdString(), bench.mouseNodes[0]);
+        QCOMPARE(entries[1].eventPath.toStdString(), bench.mouseNodes[1]);
+    }
+
+    void handshake_data() {
+        QTest::addColumn<bool>("isScrambling");
+        QTest::newRow("plain") << false;
+        QTest::newRow("scrambled") << true;
+    }
+
+    void handshake() {
+        QFETCH(bool, isScrambling);
+        RecordingPrompt prompt;
+        DebugCapture capture;
+        Bench bench(Bench::Path::Hidraw);
+        bench.devices.mouse.setScrambling(isScrambling);
+        isEncode = isScrambling;
+        bench.start();
+        QVERIFY(capture.contains("Device Connect"));
+        QVERIFY(isDeviceOk);
+        QVERIFY(bench.link->isListenerRunning());
+        QVERIFY(prompt.boxes.isEmpty());
+        // The block on the wire is scrambled with the code when scrambling
+        // is on: undone, it is the handshake's request.
+        const auto reports = bench.devices.mouse.transcript();
+        QVERIFY(!reports.empty());
+        QCOMPARE(reports.front().direction, Direction::SetFeature);
+        uint8_t block[8];
+        std::copy_n(reports.front().bytes.begin() + 1, 8, block);
+        const uint8_t code[8] = {0, '7', '3', '1', '4', '0', '6', 0};
+        if (isScrambling) report_codec::unscramble(block, code);
+        QCOMPARE(int(block[0]), 0x00);
+        QCOMPARE(block[7], report_codec::checksum(block));
+    }
+
+    // Every command through hidapi and the kernel's interface puts the same
+    // request frames and data reports on the wire as through the direct
+    // seam, receives the same answers and hands back the same results.
+    void everyCommandBothWays() {
+        RecordingPrompt prompt;
+        std::vector<Exchange> direct;
+        std::vector<Exchange> hidraw;
+        {
+            Bench bench(Bench::Path::Direct);
+            bench.start();
+            direct = runCommands(bench);
+        }
+        {
+            Bench bench(Bench::Path::Hidraw);
+            bench.start();
+            hidraw = runCommands(bench);
+        }
+        for (size_t i = 0; i < commands().size(); ++i) {
+            const QString name = commands()[i].name;
+            QVERIFY2(!direct[i].sent.isEmpty(), qPrintable(name));
+            QVERIFY2(
+                hidraw[i].sent == direct[i].sent,
+                qPrintable(name + ": sent\n  " + hidraw[i].sent.join("\n  ") +
+                           "\nthrough hidraw, but directly\n  " + direct[i].sent.join("\n  ")));
+            QVERIFY2(
+                hidraw[i].received == direct[i].received,
+                qPrintable(name + ": received\n  " + hidraw[i].received.join("\n  ") +
+                           "\nthrough hidraw, but directly\n  " + direct[i].received.join("\n  ")));
+            QVERIFY2(hidraw[i].result == direct[i].result,
+                     qPrintable(name + ": " + hexBytes(hidraw[i].result) + " through hidraw, " +
+                                hexBytes(direct[i].result) + " directly"));
+        }
+    }
+
+    // A data phase in each report length, written and read back whole: one
+    // exchange keeps its file open for all of its reports.
+    void dataPhaseRoundTrip_data() {
+        QTest::addColumn<bool>("isKeyboard");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("reportLength");
+        QTest::newRow("mouse macro") << false << 128 << 32;
+        QTest::newRow("keyboard key matrix") << true << 512 << 64;
+        QTest::newRow("keyboard macro") << true << 192 << 64;
+    }
+
+    void dataPhaseRoundTrip() {
+        QFETCH(bool, isKeyboard);
+        QFETCH(int, length);
+        QFETCH(int, reportLength);
+        RecordingPrompt prompt;
+        Bench bench(Bench::Path::Hidraw);
+        bench.start();
+        if (isKeyboard) bench.link->swichCurDevice(0);
+        EmulatedHidDevice& device = isKeyboard
+                                        ? static_cast<EmulatedHidDevice&>(bench.devices.keyboard)
+                                        : static_cast<EmulatedHidDevice&>(bench.devices.mouse);
+        const std::string node = isKeyboard ? bench.keyboardPaths[0] : bench.mouseNodes[0];
+        uchar readBack[512] = {};
+        const int opensBefore = bench.bridge->openCount(node);
+        QStringList sent, received;
+        bench.takeReports(device, nullptr, nullptr);
+        if (!isKeyboard) {
+            bench.link->hid_13H_SetMacroKey(7, pattern);
+            bench.link->hid_93H_GetMacroKey(7, readBack);
+        } else if (length == 512) {
+            bench.link->hid_0DH_SetKeyMatrix(pattern);
+            bench.link->hid_8DH_GetKeyMatrix(readBack);
+        } else {
+            bench.link->hid_11H_SetMacroKey(9, pattern);
+            bench.link->hid_91H_GetMacroKey(9, readBack);
+        }
+        bench.takeReports(device, &sent, &received);
+        QCOMPARE(hexBytes(readBack, length), hexBytes(pattern, length));
+        const int reports = length / reportLength;
+        QCOMPARE(int(sent.filter(QRegularExpression("^WRITE")).size()), reports);
+        QCOMPARE(int(received.filter(QRegularExpression("^READ")).size()), reports);
+        // The written reports carry the report id before the payload.
+        QCOMPARE(int(sent.filter(QRegularExpression("^WRITE")).last().split(' ').size()),
+                 1 + 1 + reportLength);
+        QCOMPARE(bench.bridge->openCount(node) - opensBefore, 2);  // one file per exchange
+    }
+
+    // A set waits for the device's ready notification, which reaches the
+    // listener through poll() and read() on the event node. The times are
+    // reported against the pacing floor, not checked: they depend on the
+    // machine.
+    void setTimingAgainstPacingFloor() {
+        RecordingPrompt prompt;
+        const int rounds = 3;
+        uchar macro[128] = {};
+        QString lines;
+        for (const Bench::Path path : {Bench::Path::Direct, Bench::Path::Hidraw}) {
+            Bench bench(path);
+            bench.start();
+            const double stage = medianMilliseconds(rounds, [&] {
+                bench.link->hid_0BH_SetCurrentDPIStage(3);
+                QVERIFY(bench.link->waitForPendingTransfer());
+            });
+            const double macroSet = medianMilliseconds(rounds, [&] {
+                bench.link->hid_13H_SetMacroKey(1, macro);
+                QVERIFY(bench.link->waitForPendingTransfer());
+            });
+            const double query = medianMilliseconds(rounds, [&] {
+                uchar dpiStage = 0;
+                bench.link->hid_8BH_GetCurrentDPIStage(dpiStage);
+                QCOMPARE(int(dpiStage), 3);
+            });
+            const char* name = path == Bench::Path::Direct ? "direct" : "hidraw";
+            lines += QString::asprintf(
+                "\n%s: set 0x0B %.1f ms (floor %.0f), set 0x13 128 bytes %.1f ms (floor %.0f), "
+                "query 0x8B %.2f ms, ready waits without a notification: %d of %d",
+                name, stage, setFloor(0, 32), macroSet, setFloor(128, 32), query,
+                bench.link->extendedReadyWaits(), 3 * rounds);
+        }
+        qInfo("%s", qPrintable(lines));
+    }
+
+    // A device that stops answering: every wait through the real path ends
+    // within its bound, and the link works again once the device does.
+    void stalledDevice_data() {
+        QTest::addColumn<bool>("isWriteStall");
+        QTest::newRow("answers and input reports stall") << false;
+        QTest::newRow("reports to the device stall") << true;
+    }
+
+    void stalledDevice() {
+        QFETCH(bool, isWriteStall);
+        RecordingPrompt prompt;
+        Bench bench(Bench::Path::Hidraw);
+        bench.bridge->setTransferLimit(std::chrono::milliseconds(200));
+        bench.start();
+        EmulatedMouse& mouse = bench.devices.mouse;
+        uchar macro[128];
+        std::fill(std::begin(macro), std::end(macro), uchar(0xC3));
+        if (isWriteStall) {
+            mouse.setStalledWrites(true);
+            bench.link->hid_0BH_SetCurrentDPIStage(6);
+            // The kernel gives up on the transfer; the link is free again
+            // while the device still hangs.
+            QVERIFY(bench.link->waitForPendingTransfer(5000));
+        } else {
+            mouse.setStalledReads(true);
+        }
+        bench.link->hid_93H_GetMacroKey(2, macro);
+        QCOMPARE(int(macro[0]), 0xC3);  // the caller keeps its bytes
+        QVERIFY(bench.link->waitForPendingTransfer(5000));
+
+        mouse.setStalledWrites(false);
+        mouse.setStalledReads(false);
+        bench.link->hid_0BH_SetCurrentDPIStage(4);
+        uchar stage = 0;
+        bench.link->hid_8BH_GetCurrentDPIStage(stage);
+        QCOMPARE(int(stage), 4);
+    }
+
+    // A device that leaves the bus during an exchange: the exchange fails,
+    // the listener sees the hang-up and reports the removal, and the next
+    // device check no longer finds the mouse.
+    void vanishesMidTransfer_data() {
+        QTest::addColumn<bool>("isQuery");
+        QTest::newRow("in a set's data phase") << false;
+        QTest::newRow("in a query's data phase") << true;
+    }
+
+    void vanishesMidTransfer() {
+        QFETCH(bool, isQuery);
+        RecordingPrompt prompt;
+        Bench bench(Bench::Path::Hidraw);
+        bench.start();
+        DebugCapture capture;
+        EmulatedMouse& mouse = bench.devices.mouse;
+        if (isQuery) {
+            // The mouse is pulled out once its first input report is on the
+            // way; the query waits in poll() for the second.
+            mouse.setInputReportDelay(std::chrono::milliseconds(40));
+            mouse.clearTranscript();
+            std::thread unplugger([&mouse] {
+                for (int tick = 0; tick < 2000; ++tick) {
+                    const auto reports = mouse.transcript();
+                    if (std::any_of(reports.begin(), reports.end(), [](const auto& report) {
+                            return report.direction == Direction::Read && !report.isEventInterface;
+                        }))
+                        break;
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                }
+                mouse.setUnplugged(true);
+            });
+            uchar macro[128];
+            std::fill(std::begin(macro), std::end(macro), uchar(0xC3));
+            bench.link->hid_93H_GetMacroKey(1, macro);
+            unplugger.join();
+            QCOMPARE(int(macro[32]), 0xC3);  // what did not come stays the caller's
+        } else {
+            mouse.unplugAfter(2);  // the request and one data report
+            bench.link->hid_13H_SetMacroKey(1, pattern);
+        }
+        QVERIFY(bench.link->waitForPendingTransfer());
+        QTRY_VERIFY_WITH_TIMEOUT(!bench.link->isListenerRunning(), 5000);
+        QVERIFY(capture.contains("Device removed"));
+        QVERIFY(bench.link->deviceList()[1].eventPath.isEmpty());
+
+        bench.link->updateDeviceList(deviceTable().rows);
+        QVERIFY(bench.link->deviceList()[1].cmdPath.isEmpty());
+        bench.link->swichCurDevice(1);
+        QVERIFY(!isDeviceOk);
+        QCOMPARE(prompt.boxes.size(), 1);
+        QVERIFY(prompt.boxes[0].text.startsWith("Can not detect"));
+        QCOMPARE(bench.owner.closeRequests, 1);
+    }
+
+    // A mouse whose event interface the kernel does not show is not found,
+    // though its command interface is there.
+    void missingEventInterface() {
+        RecordingPrompt prompt;
+        Bench bench(Bench::Path::Hidraw, false);
+        QCOMPARE(
+            bench.hidapi->enumerate(EmulatedMouse::kVendorId, EmulatedMouse::kProductId).size(),
+            size_t(1));
+        bench.start();
+        QVERIFY(bench.link->deviceList()[1].cmdPath.isEmpty());
+        QVERIFY(!isDeviceOk);
+        QCOMPARE(prompt.boxes.size(), 1);
+        QCOMPARE(bench.owner.closeRequests, 1);
+        QCOMPARE(bench.bridge->openCount(bench.mouseNodes[0]), 0);
+    }
+
+    // The mouse is there but its command node refuses the user (no udev
+    // rule): the handshake fails, and the log names the node and the reason.
+    void nodeThatCannotBeOpened() {
+        RecordingPrompt prompt;
+        DebugCapture capture;
+        Bench bench(Bench::Path::Hidraw);
+        bench.bridge->setNodeMode(bench.mouseNodes[0], 0);
+        {
+            // The link's worker thread starts in here and inherits it.
+            const FilePermissionsHonoured asAnOrdinaryUser;
+            bench.start();
+        }
+        QVERIFY(!isDeviceOk);
+        QCOMPARE(prompt.boxes.size(), 1);
+        QVERIFY(bench.link->deviceList()[1].cmdPath.isEmpty());
+        // The transport names the reason; the link names the rule.
+        const QString expected = QString::fromStdString("cannot open " + bench.mouseNodes[0] + ":");
+        const QStringList lines = capture.lines().filter(expected);
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines[0].contains("Permission denied"), qPrintable(lines[0]));
+    }
+
+    // The command worker, the event listener and the device check open and
+    // enumerate on threads of their own. hidapi frees and replaces one
+    // library-wide error text in those calls, so unguarded calls on two
+    // threads free the same text twice (the process aborts within a few
+    // thousand tries); the back end makes them one at a time.
+    void opensFromSeveralThreads() {
+        const std::unique_ptr<HidBackend> backend = createHidapiBackend();
+        // Every failed open is logged as a warning; not 200 000 of them.
+        QLoggingCategory::setFilterRules("q4.transport.warning=false");
+        std::atomic<int> opened{0};
+        auto openMissingNodes = [&] {
+            for (int i = 0; i < 100000; ++i)
+                if (HidHandle* handle = backend->openPath("/nonexistent/hidraw0")) {
+                    backend->close(handle);
+                    ++opened;
+                }
+        };
+        std::thread worker(openMissingNodes);
+        std::thread listener(openMissingNodes);
+        worker.join();
+        listener.join();
+        QLoggingCategory::setFilterRules(QString());
+        QCOMPARE(opened.load(), 0);
+    }
+
+private:
+    std::string skipReason;
+};
+
+int main(int argc, char* argv[]) {
+    // Before any thread: the process may start itself again.
+    const std::string skipReason = runUnderUmockdev(argv);
+    QCoreApplication application(argc, argv);
+    HidrawPath test(skipReason);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_hidraw_path.moc"
