@@ -3,6 +3,7 @@
 // compiler and Qt, on the same renderer the program would choose.
 
 #include <QGuiApplication>
+#include <QProcessEnvironment>
 #include <QQmlComponent>
 #include <QQuickItem>
 #include <QQuickView>
@@ -11,7 +12,7 @@
 
 int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
-    chooseRenderer();
+    chooseRenderer(RendererRequest::fromEnvironment(QProcessEnvironment::systemEnvironment()));
     QQuickView view;
     QQmlComponent component(view.engine());
     component.setData("import QtQuick\nRectangle { width: 1000; height: 600; color: \"#101418\" }",

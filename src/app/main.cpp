@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
 
     // Before any Qt Quick window exists, and not in a second copy that only
     // raises the first one.
-    chooseRenderer();
+    chooseRenderer(commandLine.rendererRequest());
 
     const std::unique_ptr<HidBackend> backend = createBackend(commandLine.deviceChoice());
     int exitCode = kExitSuccess;

@@ -56,11 +56,23 @@ bool isSoftwareRasterizer(const QString& glRenderer) {
     return names.match(glRenderer).hasMatch();
 }
 
+RendererRequest RendererRequest::fromEnvironment(const QProcessEnvironment& environment) {
+    const QString name = environment.value(QStringLiteral("Q4CONFIG_RENDERER"));
+    if (name.isEmpty()) return {};
+    return {name, QStringLiteral("Q4CONFIG_RENDERER")};
+}
+
+bool RendererRequest::isKnown(const QString& name) {
+    static const QStringList names{"software", "opengl", "auto"};
+    return names.contains(name.trimmed().toLower());
+}
+
 RendererChoice decideRenderer(const RendererFacts& facts,
                               const std::function<QString()>& glRenderer) {
-    const QString requested = facts.requested.trimmed().toLower();
-    if (requested == "software") return {Renderer::Software, "requested by Q4CONFIG_RENDERER"};
-    if (requested == "opengl") return {Renderer::OpenGL, "requested by Q4CONFIG_RENDERER"};
+    const QString requested = facts.request.name.trimmed().toLower();
+    if (requested == "software")
+        return {Renderer::Software, "requested by " + facts.request.origin};
+    if (requested == "opengl") return {Renderer::OpenGL, "requested by " + facts.request.origin};
     if (facts.isQtBackendSet) return {Renderer::QtDefault, "chosen through Qt's own variables"};
     if (isPlatformWithoutGpu(facts.platform))
         return {Renderer::Software, "the " + facts.platform + " platform has no GPU"};
@@ -72,17 +84,16 @@ RendererChoice decideRenderer(const RendererFacts& facts,
     return {Renderer::OpenGL, "OpenGL on " + renderer};
 }
 
-RendererChoice chooseRenderer() {
+RendererChoice chooseRenderer(const RendererRequest& request) {
     RendererFacts facts;
-    facts.requested = qEnvironmentVariable("Q4CONFIG_RENDERER");
+    facts.request = request;
     facts.isQtBackendSet = !qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") ||
                            !qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND");
     facts.platform = QGuiApplication::platformName();
     facts.hasRenderNode = hasUsableRenderNode();
-    const QString requested = facts.requested.trimmed().toLower();
-    if (!requested.isEmpty() && requested != "auto" && requested != "software" &&
-        requested != "opengl")
-        qCWarning(lcApp) << "Q4CONFIG_RENDERER is software, opengl or auto, not" << facts.requested;
+    if (!request.name.isEmpty() && !RendererRequest::isKnown(request.name))
+        qCWarning(lcApp).noquote() << request.origin << "is software, opengl or auto, not"
+                                   << request.name << "- deciding as auto";
 
     const RendererChoice choice = decideRenderer(facts, probeGlRenderer);
     if (choice.renderer == Renderer::Software)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <functional>
 
@@ -13,9 +14,21 @@ enum class Renderer {
     QtDefault,  // the user chose through Qt's own variables; left alone
 };
 
+// What the user asked for: "software", "opengl", "auto" (the same as
+// nothing) or nothing, and where, for the log.
+struct RendererRequest {
+    QString name;
+    QString origin;  // "--renderer" or "Q4CONFIG_RENDERER"
+
+    // Q4CONFIG_RENDERER, as it is written.
+    static RendererRequest fromEnvironment(const QProcessEnvironment& environment);
+    // Whether a name is one of the three, in any case and spacing.
+    static bool isKnown(const QString& name);
+};
+
 // What the choice is made from.
 struct RendererFacts {
-    QString requested;            // Q4CONFIG_RENDERER: "software", "opengl", "auto" or empty
+    RendererRequest request;
     bool isQtBackendSet = false;  // QT_QUICK_BACKEND or QSG_RHI_BACKEND is set
     QString platform;             // the Qt platform plugin: "xcb", "wayland", "offscreen"...
     bool hasRenderNode = false;   // a GPU render node (/dev/dri/renderD*) this user can open
@@ -38,7 +51,8 @@ bool isSoftwareRasterizer(const QString& glRenderer);
 // Gathers the facts of this process and machine, decides, and tells Qt
 // Quick. Call once the application object exists and before any Qt Quick
 // window or widget is made. The reason goes to the log category "q4.app"
-// (info).
+// (info); a request for none of the three is warned about and decided as
+// "auto".
 //
 // Threads: the GUI thread.
-RendererChoice chooseRenderer();
+RendererChoice chooseRenderer(const RendererRequest& request);

@@ -69,14 +69,17 @@ private slots:
         QFETCH(Renderer, expected);
         QFETCH(bool, isProbed);
         int probes = 0;
-        const RendererChoice choice =
-            decideRenderer({requested, isQtBackendSet, platform, hasRenderNode}, [&] {
+        const RendererChoice choice = decideRenderer(
+            {{requested, "--renderer"}, isQtBackendSet, platform, hasRenderNode}, [&] {
                 ++probes;
                 return probe;
             });
         QCOMPARE(choice.renderer, expected);
         QCOMPARE(probes, isProbed ? 1 : 0);
         QVERIFY(!choice.reason.isEmpty());
+        // Who asked is named: the option and the variable both force.
+        if (RendererRequest::isKnown(requested) && requested.trimmed().toLower() != "auto")
+            QVERIFY2(choice.reason.contains("--renderer"), qPrintable(choice.reason));
     }
 
     // The whole choice in this process: the tests run on the offscreen
@@ -87,7 +90,7 @@ private slots:
             !qEnvironmentVariableIsEmpty("Q4CONFIG_RENDERER"))
             QSKIP("the environment chooses the renderer");
         if (QGuiApplication::platformName() != "offscreen") QSKIP("not the offscreen platform");
-        QCOMPARE(chooseRenderer().renderer, Renderer::Software);
+        QCOMPARE(chooseRenderer({}).renderer, Renderer::Software);
         QCOMPARE(QQuickWindow::sceneGraphBackend(), QString("software"));
     }
 };
