@@ -11,6 +11,7 @@ namespace {
 
 const QString kEmulatedOption = QStringLiteral("emulated");
 const QString kTraceOption = QStringLiteral("trace");
+const QString kRendererOption = QStringLiteral("renderer");
 
 void describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(
@@ -25,6 +26,12 @@ void describeOptions(QCommandLineParser& parser) {
                       QStringLiteral("Append every report the emulated mouse receives or sends "
                                      "to <file> (as Q4CONFIG_EMULATOR_TRACE=<file>)."),
                       QStringLiteral("file")});
+    parser.addOption(
+        {kRendererOption,
+         QStringLiteral("How the window is drawn: software (Qt Quick's software renderer), "
+                        "opengl, or auto, which draws in software where no GPU would draw "
+                        "(as Q4CONFIG_RENDERER=<name>)."),
+         QStringLiteral("name")});
 }
 
 QString refusal(const QCommandLineParser& parser) {
@@ -43,7 +50,8 @@ void describeApplication() {
 }
 
 CommandLine::CommandLine(const QStringList& arguments, const QProcessEnvironment& environment)
-    : devices(DeviceChoice::fromEnvironment(environment)) {
+    : devices(DeviceChoice::fromEnvironment(environment)),
+      renderer(RendererRequest::fromEnvironment(environment)) {
     QCommandLineParser parser;
     describeOptions(parser);
     if (!parser.parse(arguments)) {
@@ -58,6 +66,17 @@ CommandLine::CommandLine(const QStringList& arguments, const QProcessEnvironment
     }
     if (parser.isSet(kEmulatedOption)) devices.isEmulated = true;
     if (parser.isSet(kTraceOption)) devices.tracePath = parser.value(kTraceOption);
+    if (parser.isSet(kRendererOption)) {
+        const QString name = parser.value(kRendererOption);
+        if (!RendererRequest::isKnown(name)) {
+            errorMessage = QStringLiteral(
+                               "%1: --renderer is software, opengl or auto, not "
+                               "'%2'\nTry '%1 --help'.")
+                               .arg(QCoreApplication::applicationName(), name);
+            return;
+        }
+        renderer = {name, QStringLiteral("--renderer")};
+    }
 }
 
 int CommandLine::refuse() const {

@@ -5,11 +5,15 @@
 #include <QStringList>
 
 #include "app/backend_choice.h"
+#include "app/renderer_choice.h"
 
 // The program's command line: --help, --version, --emulated (the same as
-// Q4CONFIG_DEVICE=emulated) and --trace FILE (the same as
-// Q4CONFIG_EMULATOR_TRACE=FILE). The environment variables keep working;
-// an option on the command line wins over its variable.
+// Q4CONFIG_DEVICE=emulated), --trace FILE (the same as
+// Q4CONFIG_EMULATOR_TRACE=FILE) and --renderer NAME (the same as
+// Q4CONFIG_RENDERER=NAME). The environment variables keep working; an
+// option on the command line wins over its variable. A renderer the
+// option names wrongly refuses the start; one the variable names wrongly
+// is warned about later and decided as "auto".
 //
 // --help and --version are answered before the application object exists,
 // so they work without a display; everything else is read after the
@@ -24,6 +28,7 @@ public:
     // Why the arguments were refused, with a hint at --help.
     QString errorText() const { return errorMessage; }
     DeviceChoice deviceChoice() const { return devices; }
+    RendererRequest rendererRequest() const { return renderer; }
 
     // Whether an argument asks for the help or the version text.
     static bool asksForHelpOrVersion(int argc, char* argv[]);
@@ -36,6 +41,7 @@ public:
 private:
     QString errorMessage;
     DeviceChoice devices;
+    RendererRequest renderer;
 };
 
 // The program's name and version as the application object, the desktop

@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/display_guard.h"
 #include "app/exit_codes.h"
+#include "app/renderer_choice.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "app/startup_script.h"
@@ -31,6 +32,10 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> exitCode = enterWorkingFolder()) return *exitCode;
     setProgramIcon();
     const TerminationSignals termination;
+
+    // Before any Qt Quick window exists, and not in a second copy that only
+    // raises the first one.
+    chooseRenderer(commandLine.rendererRequest());
 
     const std::unique_ptr<HidBackend> backend = createBackend(commandLine.deviceChoice());
     int exitCode = kExitSuccess;

@@ -113,6 +113,52 @@ private slots:
         QCOMPARE(commandLine.deviceChoice().tracePath, trace);
     }
 
+    // --renderer and Q4CONFIG_RENDERER: the option wins and must name one of
+    // the three; the variable is passed on as written, for the renderer
+    // choice to warn about.
+    void rendererRequest_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("name");  // "!" for arguments refused
+        QTest::addColumn<QString>("origin");
+        QTest::newRow("the option")
+            << QStringList{"--renderer", "software"} << QStringList{} << "software"
+            << "--renderer";
+        QTest::newRow("the option, any case")
+            << QStringList{"--renderer=OpenGL"} << QStringList{} << "OpenGL"
+            << "--renderer";
+        QTest::newRow("the variable")
+            << QStringList{} << QStringList{"Q4CONFIG_RENDERER=opengl"} << "opengl"
+            << "Q4CONFIG_RENDERER";
+        QTest::newRow("the option wins") << QStringList{"--renderer", "auto"}
+                                         << QStringList{"Q4CONFIG_RENDERER=opengl"} << "auto"
+                                         << "--renderer";
+        QTest::newRow("an unknown variable is passed on")
+            << QStringList{} << QStringList{"Q4CONFIG_RENDERER=vulkan"} << "vulkan"
+            << "Q4CONFIG_RENDERER";
+        QTest::newRow("an unknown option is refused")
+            << QStringList{"--renderer", "vulkan"} << QStringList{} << "!"
+            << "";
+        QTest::newRow("no name is refused") << QStringList{"--renderer"} << QStringList{} << "!"
+                                            << "";
+    }
+    void rendererRequest() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
+        QFETCH(QString, name);
+        QFETCH(QString, origin);
+        const CommandLine commandLine(QStringList{"q4config"} + arguments,
+                                      environmentOf(environment));
+        QCOMPARE(commandLine.isValid(), name != "!");
+        if (!commandLine.isValid()) {
+            QVERIFY2(commandLine.errorText().contains("--help"),
+                     qPrintable(commandLine.errorText()));
+            return;
+        }
+        QCOMPARE(commandLine.rendererRequest().name, name);
+        QCOMPARE(commandLine.rendererRequest().origin, origin);
+    }
+
     // The first claim takes the lock; a second one, while the first copy
     // serves its socket, asks it for the window and is told it was raised.
     void aSecondStartRaisesTheFirst() {

@@ -158,6 +158,21 @@ TestCase {
         tryCompare(findChild(main, "pageContent"), "x", 0)
     }
 
+    // Only the page shown draws its pictures; the others wait with no skin.
+    function test_onlyTheShownPageHasPictures_data() {
+        return [0, 1, 2, 3].map(function(page) { return { tag: "page " + page, page: page } })
+    }
+
+    function test_onlyTheShownPageHasPictures(data) {
+        var skin = "file:modules/img/skin1"
+        var main = createTemporaryObject(mainComponent, testCase, { skinPath: skin })
+        main.selectPage(data.page)
+        var pages = ["page_Keydefine", "page_Macro", "page_Color", "page_Sensor"]
+        pages.forEach(function(name, index) {
+            compare(findChild(main, name).skinPath, index === data.page ? skin : "", name)
+        })
+    }
+
     function test_openPanelDisablesMenusAndPages() {
         var main = enteredMain()
         main.isPanelOpen = true

@@ -6,11 +6,12 @@ build_dir=${Q4_BUILD_DIR:-$repo_root/build}
 
 # Debian packages the build, the program and the headless tests need
 # (groff renders the help page; desktop-file-utils, appstream and dpkg-dev
-# check and build the package).
+# check and build the package; libxdamage-dev lets the start-up benchmark
+# see repaints).
 q4_packages=(
     cmake g++ pkg-config make groff gzip
     qt6-base-dev qt6-declarative-dev qt6-multimedia-dev qt6-svg-dev
-    libhidapi-dev libudev-dev libx11-dev
+    libhidapi-dev libudev-dev libx11-dev libxdamage-dev
     qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
     qml6-module-qttest qml6-module-qtmultimedia
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good

@@ -100,6 +100,12 @@ Item {
         entrance.start()
     }
 
+    // A page draws its pictures only while it is the one shown: the hidden
+    // pages' backgrounds alone would hold 4 MiB of decoded pictures.
+    function pageSkinPath(index) {
+        return index === currentPage ? skinPath : ""
+    }
+
     function selectPage(index) {
         if (index === currentPage || index < 0 || index > 3)
             return
@@ -191,7 +197,7 @@ Item {
                 id: page_Keydefine
                 objectName: "page_Keydefine"
                 visible: root.currentPage === 0
-                skinPath: root.skinPath
+                skinPath: root.pageSkinPath(0)
                 stringList: root.stringList
                 textColor: root.textColor
                 colorEnable: root.colorEnable
@@ -205,7 +211,7 @@ Item {
                 id: page_Macro
                 objectName: "page_Macro"
                 visible: root.currentPage === 1
-                skinPath: root.skinPath
+                skinPath: root.pageSkinPath(1)
                 stringList: root.stringList
                 textColor: root.textColor
                 colorEnable: root.colorEnable
@@ -219,7 +225,7 @@ Item {
                 id: page_Color
                 objectName: "page_Color"
                 visible: root.currentPage === 2
-                skinPath: root.skinPath
+                skinPath: root.pageSkinPath(2)
                 stringList: root.stringList
                 textColor: root.textColor
                 colorEnable: root.colorEnable
@@ -232,7 +238,7 @@ Item {
                 id: page_Sensor
                 objectName: "page_Sensor"
                 visible: root.currentPage === 3
-                skinPath: root.skinPath
+                skinPath: root.pageSkinPath(3)
                 stringList: root.stringList
                 textColor: root.textColor
                 colorEnable: root.colorEnable
