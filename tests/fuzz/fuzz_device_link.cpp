@@ -188,12 +188,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint keyboardLength = kReportLengths[input.below(8)];
     const uint mouseLength = kReportLengths[input.below(8)];
     isEncode = input.flag();
-    for (int i = 1; i <= 6; ++i) secrecyCode[i] = input.byte();
+    char code[6];
+    for (char& character : code) character = char(input.byte());
+    setSecrecyCode(code);
     {
         Hid_Thread link;
         link.setBackend(&backend);
         link.setApplicationConfigPath(scratchFolder() + "/none.bin");
-        link.setDataReadTimeout(0);
         link.updateDeviceList({row(0, keyboardLength), row(1, mouseLength)});
         link.setDevicePaths(0, "garbage/keyboard", input.flag() ? "" : "garbage/events");
         link.chkDeviceIsEnCode();
