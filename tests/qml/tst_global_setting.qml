@@ -153,16 +153,12 @@ TestCase {
         verify(panel.isSkinSelectorShown)
     }
 
-    // Empty, short or long lists leave the built-in values and no language.
-    function test_startUpWithoutAUsableConfiguration_data() {
-        return [{ tag: "empty", list: [] }, { tag: "short", list: shippedList.slice(0, 30) },
-                { tag: "long", list: shippedList.concat(["1", "2"]) }]
-    }
-
-    function test_startUpWithoutAUsableConfiguration(data) {
+    // A list of another length leaves the built-in values and no language
+    // (which lengths count is test_usableConfiguration's).
+    function test_startUpWithoutAUsableConfiguration() {
         var panel = makePanel()
         var language = spyOn(panel, "languageChosen")
-        answerShippedConfiguration(data.list)
+        answerShippedConfiguration(shippedList.slice(0, 30))
         verify(!panel.initUI())
         compare(ui_View.callNames(), ["loadApConfig", "getIsSkinShow"])
         compare(panel.skinNo, 1)

@@ -82,44 +82,34 @@ TestCase {
         compare(page.dpiValue(255, 0x04), 0)
     }
 
-    // Sent as 1 << (3 - index); read back by the lowest set bit.
-    function test_rate_data() {
+    // The report rate is sent as 1 << (3 - index) and read back by the
+    // lowest set bit; the stage as its number from 1. Both read back
+    // clamped to the page's range.
+    function test_wireBytes_data() {
         return [
-            { tag: "125 Hz", index: 0, wire: 8, readIndex: 0 },
-            { tag: "1000 Hz", index: 3, wire: 1, readIndex: 3 },
-            { tag: "nothing stored", index: null, wire: 0, readIndex: 3 },
-            { tag: "all bits", index: null, wire: 0xFF, readIndex: 3 },
-            { tag: "lowest bit decides", index: null, wire: 0x0C, readIndex: 1 },
-            { tag: "as stored text", index: null, wire: "4", readIndex: 1 },
-            { tag: "index below the range", index: -1, wire: 8, readIndex: 0 },
-            { tag: "index above the range", index: 9, wire: 1, readIndex: 3 }
+            { tag: "125 Hz", kind: "rate", index: 0, wire: 8, readIndex: 0 },
+            { tag: "1000 Hz", kind: "rate", index: 3, wire: 1, readIndex: 3 },
+            { tag: "rate: nothing stored", kind: "rate", index: null, wire: 0, readIndex: 3 },
+            { tag: "rate: all bits", kind: "rate", index: null, wire: 0xFF, readIndex: 3 },
+            { tag: "rate: lowest bit decides", kind: "rate", index: null, wire: 0x0C, readIndex: 1 },
+            { tag: "rate as stored text", kind: "rate", index: null, wire: "4", readIndex: 1 },
+            { tag: "rate index below the range", kind: "rate", index: -1, wire: 8, readIndex: 0 },
+            { tag: "rate index above the range", kind: "rate", index: 9, wire: 1, readIndex: 3 },
+            { tag: "first stage", kind: "stage", index: 0, wire: 1, readIndex: 0 },
+            { tag: "last stage", kind: "stage", index: 7, wire: 8, readIndex: 7 },
+            { tag: "stage: nothing stored", kind: "stage", index: null, wire: 0, readIndex: 0 },
+            { tag: "stage beyond eight", kind: "stage", index: null, wire: 9, readIndex: 7 },
+            { tag: "stage as stored text", kind: "stage", index: null, wire: "5", readIndex: 4 },
+            { tag: "no stage selected", kind: "stage", index: -1, wire: 1, readIndex: 0 },
+            { tag: "stage index beyond", kind: "stage", index: 12, wire: 8, readIndex: 7 }
         ]
     }
 
-    function test_rate(data) {
+    function test_wireBytes(data) {
         var page = makePage()
-        compare(page.rateIndex(data.wire), data.readIndex)
+        compare(page[data.kind + "Index"](data.wire), data.readIndex)
         if (data.index !== null)
-            compare(page.rateByte(data.index), data.wire)
-    }
-
-    function test_stage_data() {
-        return [
-            { tag: "first", index: 0, wire: 1, readIndex: 0 },
-            { tag: "last", index: 7, wire: 8, readIndex: 7 },
-            { tag: "nothing stored", index: null, wire: 0, readIndex: 0 },
-            { tag: "beyond eight", index: null, wire: 9, readIndex: 7 },
-            { tag: "as stored text", index: null, wire: "5", readIndex: 4 },
-            { tag: "no stage selected", index: -1, wire: 1, readIndex: 0 },
-            { tag: "index beyond", index: 12, wire: 8, readIndex: 7 }
-        ]
-    }
-
-    function test_stage(data) {
-        var page = makePage()
-        compare(page.stageIndex(data.wire), data.readIndex)
-        if (data.index !== null)
-            compare(page.stageByte(data.index), data.wire)
+            compare(page[data.kind + "Byte"](data.index), data.wire)
     }
 
     // The reads in their order: the sensor before anything read in its
