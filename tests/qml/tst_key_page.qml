@@ -226,9 +226,14 @@ TestCase {
         page.initUI()
         if (button !== undefined)
             page.selectRow(page.keyModel.mapping_for_keyId.indexOf(button))
+        forgetCalls()
+        return page
+    }
+
+    // The view forgets the calls and its answers with them.
+    function forgetCalls() {
         ui_View.clear()
         answerFromLibrary()
-        return page
     }
 
     function namesOfCalls(names) {
@@ -419,8 +424,7 @@ TestCase {
         page.chooseCategory(6)
         compare(page.keyModel.entry(0), [0x0B, 0x00, 0x00, 0x00])
         // Left again, and back to the factory: nothing is taken away.
-        ui_View.clear()
-        answerFromLibrary()
+        forgetCalls()
         page.chooseCategory(1)
         page.chooseMouseFunction(0)
         page.resetSelectedButton()
@@ -449,8 +453,7 @@ TestCase {
         var page = startedPage(4)
         page.chooseCategory(4)
         compare(page.macroNames, ["Alpha", "Beta", "Gamma"])
-        ui_View.clear()
-        answerFromLibrary()
+        forgetCalls()
         page.macroCount = 3
         findChild(page, "macroList").choose(1)
         compare(ui_View.argumentsOf("setMacroIniConfig"), [["Beta", [1, 3]]])
@@ -459,8 +462,7 @@ TestCase {
 
         // Another macro for the same button: Beta's slot is given back and
         // taken again by Gamma.
-        ui_View.clear()
-        answerFromLibrary()
+        forgetCalls()
         findChild(page, "macroList").choose(2)
         compare(library["Beta"], [-1, 1])
         compare(library["Gamma"], [1, 3])
@@ -469,8 +471,7 @@ TestCase {
         // A macro already in a slot keeps it: Alpha on a second button.
         page.selectRow(page.keyModel.mapping_for_keyId.indexOf(5))
         page.chooseCategory(4)
-        ui_View.clear()
-        answerFromLibrary()
+        forgetCalls()
         findChild(page, "macroList").choose(0)
         page.chooseMacroMode(2)
         compare(page.keyModel.entry(5), [0x09, 0x02, 0x01, 0x00])
@@ -484,8 +485,7 @@ TestCase {
         var page = startedPage(4)
         page.chooseCategory(4)
         findChild(page, "macroList").choose(0)
-        ui_View.clear()
-        answerFromLibrary()
+        forgetCalls()
         var count = findChild(page, "macroCountField_input")
         count.text = "70000"
         count.editingFinished()
@@ -493,8 +493,7 @@ TestCase {
         compare(library["Alpha"], [0, 65535])
         compare(page.keyModel.entry(4), [0x09, 0x00, 0x01, 0x00])
         page.chooseMacroMode(1)
-        ui_View.clear()
-        answerFromLibrary()
+        forgetCalls()
         count.text = "5"
         count.editingFinished()
         compare(ui_View.argumentsOf("ui_13H_SetMacroKey"), [], "only NORMAL PLAY sends on a count")
@@ -510,8 +509,7 @@ TestCase {
         library["Late"] = [-1, 1]
         var page = startedPage(14)
         page.chooseCategory(4)
-        ui_View.clear()
-        answerFromLibrary()
+        forgetCalls()
         findChild(page, "macroList").choose(page.macroNames.indexOf("Late"))
         compare(page.keyModel.entry(14), [0, 0, 0, 0])
         compare(ui_View.argumentsOf("setMacroIniConfig"), [])

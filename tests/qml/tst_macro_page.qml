@@ -288,11 +288,10 @@ TestCase {
 
     // ---- Adding lines
 
-    // The pair of a key, Down first, at the end or before the selected
-    // line; every edit writes all lines.
+    // The pair of a key, Down first, before the selected line or at the
+    // end (where lines go is test_insertLines'); every edit writes all lines.
     function test_addKey_data() {
         return [
-            { tag: "empty macro", lines: [], select: -1, result: ["A" + down, "A" + up] },
             { tag: "at the end", lines: ["1" + delay], select: -1, result: ["1" + delay, "A" + down, "A" + up] },
             { tag: "before the selected line", lines: ["B" + down, "B" + up], select: 1,
               result: ["B" + down, "A" + down, "A" + up, "B" + up] }
