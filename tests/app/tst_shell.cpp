@@ -190,6 +190,8 @@ private slots:
                                   << "";
         QTest::newRow("web") << "https://example.com/q4"
                              << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void helpLinks() {
         QFETCH(QString, link);

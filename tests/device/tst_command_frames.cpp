@@ -78,6 +78,8 @@ const std::vector<CommandCase>& commands() {
          [](Hid_Thread& l) { l.hid_0EH_SetKeyOnOff(pattern); }},
         {"kb 11 macro", "00 11 00 02 03 00 00 00 E9",
          [](Hid_Thread& l) { l.hid_11H_SetMacroKey(2, pattern); }},
+        {"kb 12 picture", "00 12 00 03 08 01 00 00 E1",
+         [](Hid_Thread& l) { l.hid_12H_SetUserPicture(3, 1, pattern); }},
         {"kb 13 recovery", "00 13 FF 00 00 00 00 00 ED",
          [](Hid_Thread& l) { l.hid_13H_SetRecoveryData(); }},
         {"kb 14 colour", "00 14 00 01 FF 00 00 00 EB",
