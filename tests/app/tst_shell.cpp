@@ -82,9 +82,6 @@ private slots:
         CloseCounter counter;
         window.installEventFilter(&counter);
         QCOMPARE(window.windowTitle(), QString("Q4 Test Title"));
-        QCOMPARE(window.objectName(), QString("Widget"));
-        QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(window.size(), QSize(1000, 600));
         QObject* root = window.view()->rootObject();
         QCOMPARE(root->property("visible").toBool(), false);
 
@@ -169,7 +166,6 @@ private slots:
         QTest::addColumn<QString>("platform");
         QTest::addColumn<bool>("canPlace");
         QTest::newRow("X11") << "xcb" << true;
-        QTest::newRow("headless") << "offscreen" << true;
         QTest::newRow("Wayland") << "wayland" << false;
         QTest::newRow("Wayland, EGL") << "wayland-egl" << false;
     }
@@ -186,8 +182,6 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::newRow("the shipped page") << "file:modules/help/index.html"
                                           << "modules/help/index.html";
-        QTest::newRow("another page there") << "file:modules/help/udev-rule.html"
-                                            << "modules/help/udev-rule.html";
         QTest::newRow("out of the folder") << "file:modules/help/../setting/p1.bin"
                                            << "";
         QTest::newRow("not a page") << "file:modules/help/index.sh"
@@ -246,17 +240,6 @@ private slots:
         onHookMouse(0xF0, 1, 10, 20, &window);  // the root ignores buttons
         QTest::qWait(20);
         QCOMPARE(keys.count(), 1);
-    }
-
-    // With the mouse as the current device, nothing is copied from it.
-    void syncWithTheMouseWritesNothing() {
-        ShellFolder folder;
-        EmulatedMouse mouse;
-        Widget window;
-        window.setDeviceBackend(&mouse);
-        window.checkDevice();
-        QSettings profile("./modules/setting/p1.bin", QSettings::IniFormat);
-        QVERIFY(!profile.contains("userPicture/0"));
     }
 };
 

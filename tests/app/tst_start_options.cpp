@@ -71,9 +71,6 @@ private slots:
         QTest::newRow("--trace FILE") << QStringList{"--emulated", "--trace", "/tmp/t"}
                                       << QStringList{} << true << true << "/tmp/t"
                                       << "";
-        QTest::newRow("--trace=FILE")
-            << QStringList{"--trace=/tmp/t"} << QStringList{} << true << false << "/tmp/t"
-            << "";
         QTest::newRow("the option wins over the variable")
             << QStringList{"--trace", "/tmp/option"}
             << QStringList{"Q4CONFIG_EMULATOR_TRACE=/tmp/variable"} << true << false

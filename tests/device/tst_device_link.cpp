@@ -260,23 +260,12 @@ private slots:
         QCOMPARE(int(stage), 7);
     }
 
-    void listenerReportsRemoval() {
-        LinkFixture fixture;
-        DebugCapture capture;
-        QVERIFY(fixture.link->isListenerRunning());
-        fixture.mouse.setUnplugged(true);
-        QTRY_VERIFY_WITH_TIMEOUT(!fixture.link->isListenerRunning(), 3000);
-        QVERIFY(capture.contains("Device removed"));
-        QVERIFY(fixture.link->deviceList()[1].eventPath.isEmpty());
-    }
-
+    // A removal is reported only when the device went, not when the
+    // listener is stopped (the hidraw test sees the removal itself).
     void listenerStopsWhenAsked() {
         LinkFixture fixture;
         DebugCapture capture;
-        QElapsedTimer timer;
-        timer.start();
         fixture.link->stopListen();
-        qInfo("listener stopped after %lld ms", timer.elapsed());
         QVERIFY(!fixture.link->isListenerRunning());
         QVERIFY(!capture.contains("Device removed"));
     }

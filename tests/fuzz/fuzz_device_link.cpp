@@ -122,73 +122,58 @@ struct Guarded {
 
 void runQuery(Hid_Thread& link, uint8_t which, uint8_t argument) {
     uchar a = 0, b = 0, c = 0, d = 0, e = 0;
-    switch (which % 16) {
+    switch (which % 10) {
         case 0: {
             QString version;
             link.hid_80H_GetFWVersion(version);
             break;
         }
-        case 1:
+        case 1:  // the queries of a few single bytes
             link.hid_81H_GetReportRate(a);
-            break;
-        case 2:
-            link.hid_82H_GetCurrentProfile(a);
-            break;
-        case 3:
             link.hid_83H_GetFunctionOption(a, b, c);
-            break;
-        case 4:
             link.hid_87H_GetLEDInstructFunction(argument, a, b, c);
+            link.hid_88H_GetLEDType(a, b, c, d, e);
             break;
-        case 5:
-            link.hid_8BH_GetCurrentDPIStage(a);
-            break;
-        case 6:
-            link.hid_8DH_GetRGBLedEffect(a, b, c);
-            break;
-        case 7: {
+        case 2: {
             Guarded<24> colours;
             link.hid_90H_GetLED8StageColor(argument, colours.bytes);
             break;
         }
-        case 8: {
+        case 3: {
             Guarded<8> dpi;
             link.hid_91H_GetDPISet(a, dpi.bytes);
             break;
         }
-        case 9: {
+        case 4: {
             Guarded<64> matrix;
             link.hid_92H_GetKeyMatrix(matrix.bytes);
             break;
         }
-        case 10: {
+        case 5: {
             Guarded<128> macro;
             link.hid_93H_GetMacroKey(argument, macro.bytes);
             break;
         }
-        case 11: {
+        case 6: {
             Guarded<512> keys;
             link.hid_8DH_GetKeyMatrix(keys.bytes);
             break;
         }
-        case 12: {
+        case 7: {
             Guarded<21> onOff;
             link.hid_8EH_GetKeyOnOff(onOff.bytes);
             break;
         }
-        case 13: {
+        case 8: {
             Guarded<192> macro;
             link.hid_91H_GetMacroKey(argument, macro.bytes);
             break;
         }
-        case 14: {
+        default: {
             Guarded<512> picture;
             link.hid_92H_GetUserPicture(argument, picture.bytes);
             break;
         }
-        default:
-            link.hid_88H_GetLEDType(a, b, c, d, e);
-            break;
     }
 }
 
@@ -203,12 +188,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint keyboardLength = kReportLengths[input.below(8)];
     const uint mouseLength = kReportLengths[input.below(8)];
     isEncode = input.flag();
-    for (int i = 1; i <= 6; ++i) secrecyCode[i] = input.byte();
+    char code[6];
+    for (char& character : code) character = char(input.byte());
+    setSecrecyCode(code);
     {
         Hid_Thread link;
         link.setBackend(&backend);
         link.setApplicationConfigPath(scratchFolder() + "/none.bin");
-        link.setDataReadTimeout(0);
         link.updateDeviceList({row(0, keyboardLength), row(1, mouseLength)});
         link.setDevicePaths(0, "garbage/keyboard", input.flag() ? "" : "garbage/events");
         link.chkDeviceIsEnCode();

@@ -173,20 +173,6 @@ private slots:
         QVERIFY(program.prompt.boxes.isEmpty());
     }
 
-    // The shown macro's file removed behind the page: the next edit finds
-    // it gone, empties the list and creates nothing.
-    void fileRemovedBehindThePage() {
-        MacroProgram program;
-        QVERIFY(program.start());
-        QVERIFY(program.click("macroLibraryList_row1"));
-        QCOMPARE(program.selectedName(), QString("Double Click"));
-        QVERIFY(program.shownLineCount() > 0);
-        QVERIFY(QFile::remove(program.macroFile("Double Click")));
-        QVERIFY(program.click("macroDelayAddButton"));
-        QCOMPARE(program.shownLineCount(), qsizetype(0));
-        QVERIFY(!QFileInfo::exists(program.macroFile("Double Click")));
-    }
-
     // Renaming in place: names that are not file names, or that belong to
     // another macro, are refused, and the list keeps showing the file's
     // real name, with the edits going to it; an accepted name renames the

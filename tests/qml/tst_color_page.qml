@@ -17,12 +17,6 @@ TestCase {
     Component { id: modelComponent; Model_Color_Q4 {} }
     Component { id: spyComponent; SignalSpy {} }
 
-    // Per effect 1 to 10: option1 at the brightest step, option2 at the
-    // slowest and at the fastest step (0 where the setting does not apply).
-    readonly property var effectEnds: [
-        [255, 0, 0], [255, 0, 0], [0, 10, 1], [0, 10, 1], [255, 10, 1],
-        [0, 0, 0], [255, 0, 0], [255, 20, 10], [255, 15, 5], [255, 30, 20]
-    ]
     readonly property var palette: [1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,
                                      13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24]
 
@@ -46,16 +40,17 @@ TestCase {
         return page
     }
 
+    // The ends of the brightness and speed steps where an effect uses them
+    // (0 where it does not), and the steps between.
     function test_ledEffectValues_data() {
-        var rows = []
-        effectEnds.forEach(function(ends, index) {
-            [[0, 0], [0, 7], [7, 0], [7, 7]].forEach(function(steps) {
-                rows.push({ tag: "effect " + (index + 1) + ", brightness " + steps[0] + ", speed " + steps[1],
-                            effect: index, brightness: steps[0], speed: steps[1], isOn: true,
-                            values: [index + 1, steps[0] === 7 ? ends[0] : 0, steps[1] === 0 ? ends[1] : ends[2]] })
-            })
-        })
-        return rows.concat([
+        return [
+            { tag: "static, brightest", effect: 0, brightness: 7, speed: 7, isOn: true, values: [1, 255, 0] },
+            { tag: "breathing, slowest", effect: 2, brightness: 7, speed: 0, isOn: true, values: [3, 0, 10] },
+            { tag: "breathing, fastest", effect: 2, brightness: 0, speed: 7, isOn: true, values: [3, 0, 1] },
+            { tag: "effect 5, both ends", effect: 4, brightness: 7, speed: 7, isOn: true, values: [5, 255, 1] },
+            { tag: "effect 6 uses neither", effect: 5, brightness: 7, speed: 0, isOn: true, values: [6, 0, 0] },
+            { tag: "spotlight, slowest", effect: 9, brightness: 7, speed: 0, isOn: true, values: [10, 255, 30] },
+            { tag: "spotlight, fastest", effect: 9, brightness: 0, speed: 7, isOn: true, values: [10, 0, 20] },
             { tag: "dimmest lit step", effect: 0, brightness: 1, speed: 0, isOn: true, values: [1, 45, 0] },
             { tag: "middle brightness", effect: 8, brightness: 4, speed: 7, isOn: true, values: [9, 150, 5] },
             { tag: "breathing, rounded", effect: 2, brightness: 7, speed: 3, isOn: true, values: [3, 0, 6] },
@@ -63,7 +58,7 @@ TestCase {
             { tag: "spotlight, rounded up", effect: 9, brightness: 0, speed: 1, isOn: true, values: [10, 0, 29] },
             { tag: "power off", effect: 4, brightness: 7, speed: 3, isOn: false, values: [0, 0, 0] },
             { tag: "indices beyond the ends", effect: 12, brightness: 9, speed: -2, isOn: true, values: [10, 255, 30] }
-        ])
+        ]
     }
 
     function test_ledEffectValues(data) {

@@ -16,18 +16,6 @@ TestCase {
     Component { id: pageComponent; Page_Sensor {} }
     Component { id: spyComponent; SignalSpy {} }
 
-    // The mouse's DPI codes, value = code, per sensor type.
-    readonly property var codeTables: [
-        { 250: 0x01, 500: 0x02, 750: 0x03, 1000: 0x04, 1250: 0x05, 1500: 0x06, 1750: 0x07, 2000: 0x08,
-          2500: 0x45, 3000: 0x46, 3500: 0x47, 4000: 0x48 },
-        { 500: 0x02, 1000: 0x04, 1750: 0x07, 2000: 0x08, 2500: 0x0A, 3000: 0x0C, 3500: 0x0E, 4000: 0x48,
-          5000: 0x4A, 6000: 0x4C, 7000: 0x4E },
-        { 250: 0x02, 500: 0x04, 750: 0x06, 1000: 0x08, 1250: 0x0A, 1500: 0x46, 1750: 0x47, 2000: 0x48,
-          2500: 0x4A, 2750: 0x4B },
-        { 600: 0x05, 800: 0x07, 1000: 0x09, 1200: 0x0B, 1600: 0x0F, 2000: 0x13, 2400: 0x17, 2800: 0x1B,
-          3200: 0x1F, 3600: 0x23, 4000: 0x27, 4500: 0x2C, 5000: 0x31, 6000: 0x5D, 7000: 0x62, 8000: 0x67,
-          10000: 0x71 }
-    ]
     readonly property var rgbTable: [10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120,
                                      130, 140, 150, 160, 170, 180, 190, 200, 210, 220, 230, 240]
 
@@ -55,22 +43,24 @@ TestCase {
         return page
     }
 
+    // The first and last codes of each sensor and where their scales change.
     function test_dpiCode_data() {
-        var rows = []
-        codeTables.forEach(function(table, type) {
-            for (var value in table)
-                rows.push({ tag: "type " + type + ": " + value, type: type, value: Number(value), code: table[value] })
-        })
-        return rows.concat([
+        return [
+            { tag: "type 0: 250", type: 0, value: 250, code: 0x01 },
+            { tag: "type 0: 2500", type: 0, value: 2500, code: 0x45 },
+            { tag: "type 1: 500", type: 1, value: 500, code: 0x02 },
+            { tag: "type 1: 7000", type: 1, value: 7000, code: 0x4E },
+            { tag: "type 2: 1500", type: 2, value: 1500, code: 0x46 },
+            { tag: "type 3: 600", type: 3, value: 600, code: 0x05 },
+            { tag: "type 3: 6000", type: 3, value: 6000, code: 0x5D },
             { tag: "unused stage", type: 0, value: 0, code: 0x80 },
             { tag: "a value of another sensor", type: 0, value: 600, code: 0x80 },
-            { tag: "type 1 has no 250", type: 1, value: 250, code: 0x80 },
             { tag: "type 3 has no 500", type: 3, value: 500, code: 0x80 },
             { tag: "between two values", type: 2, value: 2600, code: 0x80 },
             { tag: "unknown sensor", type: 4, value: 1000, code: 0x80 },
             { tag: "sensor not asked", type: 255, value: 500, code: 0x80 },
             { tag: "value as stored text", type: 3, value: "10000", code: 0x71 }
-        ])
+        ]
     }
 
     function test_dpiCode(data) {
@@ -83,7 +73,7 @@ TestCase {
         for (var type = 0; type < 4; ++type) {
             var offered = page.offeredValues(type)
             compare(offered[0], 0)
-            compare(offered.length, Object.keys(codeTables[type]).length + 1)
+            compare(offered.length, [13, 12, 11, 18][type])
             offered.forEach(function(value) {
                 compare(page.dpiValue(type, page.dpiCode(type, value)), value, "type " + type + ": " + value)
             })
@@ -92,64 +82,34 @@ TestCase {
         compare(page.dpiValue(255, 0x04), 0)
     }
 
-    function test_offeredAndStartingValues_data() {
+    // The report rate is sent as 1 << (3 - index) and read back by the
+    // lowest set bit; the stage as its number from 1. Both read back
+    // clamped to the page's range.
+    function test_wireBytes_data() {
         return [
-            { tag: "type 0", type: 0, entries: 13, starting: [500, 1000, 1500, 2000, 0, 0, 0, 0] },
-            { tag: "type 1", type: 1, entries: 12, starting: [1000, 2500, 3500, 7000, 0, 0, 0, 0] },
-            { tag: "type 2", type: 2, entries: 11, starting: [500, 1000, 1500, 2500, 0, 0, 0, 0] },
-            { tag: "type 3", type: 3, entries: 18, starting: [1000, 2000, 4000, 8000, 0, 0, 0, 0] },
-            { tag: "unknown", type: 255, entries: 0, starting: [0, 0, 0, 0, 0, 0, 0, 0] }
+            { tag: "125 Hz", kind: "rate", index: 0, wire: 8, readIndex: 0 },
+            { tag: "1000 Hz", kind: "rate", index: 3, wire: 1, readIndex: 3 },
+            { tag: "rate: nothing stored", kind: "rate", index: null, wire: 0, readIndex: 3 },
+            { tag: "rate: all bits", kind: "rate", index: null, wire: 0xFF, readIndex: 3 },
+            { tag: "rate: lowest bit decides", kind: "rate", index: null, wire: 0x0C, readIndex: 1 },
+            { tag: "rate as stored text", kind: "rate", index: null, wire: "4", readIndex: 1 },
+            { tag: "rate index below the range", kind: "rate", index: -1, wire: 8, readIndex: 0 },
+            { tag: "rate index above the range", kind: "rate", index: 9, wire: 1, readIndex: 3 },
+            { tag: "first stage", kind: "stage", index: 0, wire: 1, readIndex: 0 },
+            { tag: "last stage", kind: "stage", index: 7, wire: 8, readIndex: 7 },
+            { tag: "stage: nothing stored", kind: "stage", index: null, wire: 0, readIndex: 0 },
+            { tag: "stage beyond eight", kind: "stage", index: null, wire: 9, readIndex: 7 },
+            { tag: "stage as stored text", kind: "stage", index: null, wire: "5", readIndex: 4 },
+            { tag: "no stage selected", kind: "stage", index: -1, wire: 1, readIndex: 0 },
+            { tag: "stage index beyond", kind: "stage", index: 12, wire: 8, readIndex: 7 }
         ]
     }
 
-    function test_offeredAndStartingValues(data) {
+    function test_wireBytes(data) {
         var page = makePage()
-        compare(page.offeredValues(data.type).length, data.entries)
-        compare(page.startingValues(data.type), data.starting)
-    }
-
-    // Sent as 1 << (3 - index); read back by the lowest set bit.
-    function test_rate_data() {
-        return [
-            { tag: "125 Hz", index: 0, wire: 8, readIndex: 0 },
-            { tag: "250 Hz", index: 1, wire: 4, readIndex: 1 },
-            { tag: "500 Hz", index: 2, wire: 2, readIndex: 2 },
-            { tag: "1000 Hz", index: 3, wire: 1, readIndex: 3 },
-            { tag: "nothing stored", index: null, wire: 0, readIndex: 3 },
-            { tag: "all bits", index: null, wire: 0xFF, readIndex: 3 },
-            { tag: "lowest bit decides", index: null, wire: 0x0C, readIndex: 1 },
-            { tag: "slower than the page offers", index: null, wire: 0x10, readIndex: 0 },
-            { tag: "as stored text", index: null, wire: "4", readIndex: 1 },
-            { tag: "index below the range", index: -1, wire: 8, readIndex: 0 },
-            { tag: "index above the range", index: 9, wire: 1, readIndex: 3 }
-        ]
-    }
-
-    function test_rate(data) {
-        var page = makePage()
-        compare(page.rateIndex(data.wire), data.readIndex)
+        compare(page[data.kind + "Index"](data.wire), data.readIndex)
         if (data.index !== null)
-            compare(page.rateByte(data.index), data.wire)
-    }
-
-    function test_stage_data() {
-        return [
-            { tag: "first", index: 0, wire: 1, readIndex: 0 },
-            { tag: "last", index: 7, wire: 8, readIndex: 7 },
-            { tag: "nothing stored", index: null, wire: 0, readIndex: 0 },
-            { tag: "beyond eight", index: null, wire: 9, readIndex: 7 },
-            { tag: "a whole wire", index: null, wire: 255, readIndex: 7 },
-            { tag: "as stored text", index: null, wire: "5", readIndex: 4 },
-            { tag: "no stage selected", index: -1, wire: 1, readIndex: 0 },
-            { tag: "index beyond", index: 12, wire: 8, readIndex: 7 }
-        ]
-    }
-
-    function test_stage(data) {
-        var page = makePage()
-        compare(page.stageIndex(data.wire), data.readIndex)
-        if (data.index !== null)
-            compare(page.stageByte(data.index), data.wire)
+            compare(page[data.kind + "Byte"](data.index), data.wire)
     }
 
     // The reads in their order: the sensor before anything read in its
@@ -184,7 +144,6 @@ TestCase {
         compare(page.selectedStage, 4)
         compare(page.dpiValues, [600, 10000, 0, 4500, 0, 0, 0, 0])
         compare(findChild(page, "stageGroup").values, [600, 10000, 0, 4500, 0, 0, 0, 0])
-        compare(findChild(page, "stageGroup").offeredValues.length, 18)
         compare(page.indicatorColors, rgbTable)
         compare(page.indicatorIds, [7, 6, 5, 4, 3, 2, 1, 0])
     }

@@ -313,15 +313,6 @@ std::vector<std::string> HidrawBridge::addDevice(const Device& device) {
     return nodePaths;
 }
 
-void HidrawBridge::unplug(const std::string& nodePath) {
-    std::lock_guard<std::mutex> lock(mutex);
-    for (const auto& node : nodes)
-        if (node->path == nodePath) {
-            unplugLocked(node->device);
-            return;
-        }
-}
-
 // Every open file of the device hangs up and its waiting reads fail; the
 // nodes and sysfs entries go, so it is neither found nor opened again.
 void HidrawBridge::unplugLocked(size_t device) {
@@ -391,6 +382,19 @@ std::shared_ptr<HidrawBridge::OpenFile> HidrawBridge::openFile(Node& node,
     return nullptr;
 }
 
+// The open file a call came on; a call on a file not known here fails with
+// EBADF.
+std::shared_ptr<HidrawBridge::OpenFile> HidrawBridge::fileOfCall(Node& node,
+                                                                 UMockdevIoctlClient* client) {
+    std::shared_ptr<OpenFile> file;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        file = openFile(node, client);
+    }
+    if (!file) umockdev_ioctl_client_complete(client, -1, EBADF);
+    return file;
+}
+
 // A file was opened: the back end opens the interface for it, and the device
 // is polled from now on if it was not already.
 void HidrawBridge::connect(Node& node, UMockdevIoctlClient* client) {
@@ -442,15 +446,8 @@ std::shared_ptr<HidrawBridge::Transfer> HidrawBridge::startTransfer(UMockdevIoct
 }
 
 void HidrawBridge::handleIoctl(Node& node, UMockdevIoctlClient* client) {
-    std::shared_ptr<OpenFile> file;
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        file = openFile(node, client);
-    }
-    if (!file) {
-        umockdev_ioctl_client_complete(client, -1, EBADF);
-        return;
-    }
+    const std::shared_ptr<OpenFile> file = fileOfCall(node, client);
+    if (!file) return;
     const unsigned long request = umockdev_ioctl_client_get_request(client);
     UMockdevIoctlData* argument = umockdev_ioctl_client_get_arg(client);
     const size_t size = _IOC_SIZE(request);
@@ -514,15 +511,8 @@ void HidrawBridge::handleIoctl(Node& node, UMockdevIoctlClient* client) {
 }
 
 void HidrawBridge::handleWrite(Node& node, UMockdevIoctlClient* client) {
-    std::shared_ptr<OpenFile> file;
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        file = openFile(node, client);
-    }
-    if (!file) {
-        umockdev_ioctl_client_complete(client, -1, EBADF);
-        return;
-    }
+    const std::shared_ptr<OpenFile> file = fileOfCall(node, client);
+    if (!file) return;
     UMockdevIoctlData* argument = umockdev_ioctl_client_get_arg(client);
     std::vector<uint8_t> report(argument->data, argument->data + argument->data_len);
     auto transfer = startTransfer(client);

@@ -77,8 +77,6 @@ public:
     // Lays the device out on its own USB port. Returns its nodes
     // ("/dev/hidrawN"), one per interface, in order.
     std::vector<std::string> addDevice(const Device& device);
-    // The device of this node leaves the bus.
-    void unplug(const std::string& node);
     // Permission bits of a node (0: only a process that overrides file
     // permissions may open it).
     void setNodeMode(const std::string& node, mode_t mode);
@@ -109,6 +107,7 @@ private:
     void vanish(Node& node, _UMockdevIoctlClient* client);
 
     std::shared_ptr<OpenFile> openFile(Node& node, _UMockdevIoctlClient* client) const;
+    std::shared_ptr<OpenFile> fileOfCall(Node& node, _UMockdevIoctlClient* client);
     std::shared_ptr<Transfer> startTransfer(_UMockdevIoctlClient* client);
     void serveReads(Node& node);
     void takeDueReports(Node& node);

@@ -7,7 +7,6 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -132,26 +131,6 @@ ProgramOutcome runProgram(const QString& program, const QStringList& arguments,
     SeparateProgram run(program, arguments, environment, account);
     if (!run.start()) return ProgramOutcome();
     return run.finish(timeoutMilliseconds);
-}
-
-QMap<QString, QByteArray> snapshotFolder(const QString& folder) {
-    QMap<QString, QByteArray> files;
-    const QDir root(folder);
-    QDirIterator entries(folder,
-                         QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                         QDirIterator::Subdirectories);
-    while (entries.hasNext()) {
-        const QString path = entries.next();
-        const QFileInfo info(path);
-        const QString relative = root.relativeFilePath(path);
-        if (info.isSymLink()) {
-            files.insert(relative, "-> " + info.symLinkTarget().toUtf8());
-        } else if (info.isFile()) {
-            QFile file(path);
-            files.insert(relative, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-        }
-    }
-    return files;
 }
 
 bool giveFolderTo(const QString& folder, const std::optional<Account>& account, bool isShared) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -78,10 +77,6 @@ ProgramOutcome runProgram(const QString& program, const QStringList& arguments,
                           const QProcessEnvironment& environment,
                           const std::optional<Account>& account = std::nullopt,
                           int timeoutMilliseconds = 60000);
-
-// Every file and link below the folder: relative path to the file's bytes,
-// or to "-> target" for a link. Links are not followed.
-QMap<QString, QByteArray> snapshotFolder(const QString& folder);
 
 // A folder the account may use (owned by it, mode 0700 unless shared).
 bool giveFolderTo(const QString& folder, const std::optional<Account>& account,

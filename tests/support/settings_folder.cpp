@@ -1,6 +1,7 @@
 #include "settings_folder.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QtTest>
@@ -35,4 +36,24 @@ QStringList quotedTexts(const QVariantList& values) {
         texts.append(value.typeId() == QMetaType::QString ? '"' + value.toString() + '"'
                                                           : value.toString());
     return texts;
+}
+
+QMap<QString, QByteArray> snapshotFolder(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    const QDir root(folder);
+    QDirIterator entries(folder,
+                         QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QString path = entries.next();
+        const QFileInfo info(path);
+        const QString relative = root.relativeFilePath(path);
+        if (info.isSymLink()) {
+            files.insert(relative, "-> " + info.symLinkTarget().toUtf8());
+        } else if (info.isFile()) {
+            QFile file(path);
+            files.insert(relative, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        }
+    }
+    return files;
 }

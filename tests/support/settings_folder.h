@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -34,6 +35,9 @@ private:
 QByteArray readFile(const QString& path);
 // Writes the file whole, creating its folders; false when it cannot.
 bool writeFile(const QString& path, const QByteArray& bytes);
+// Every file and link below the folder: relative path to the file's bytes,
+// or to "-> target" for a link. Links are not followed.
+QMap<QString, QByteArray> snapshotFolder(const QString& folder);
 
 // The entries as text, text entries in quotes: comparing two of these also
 // compares which entries are text and which numbers, where comparing the

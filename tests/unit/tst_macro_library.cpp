@@ -3,7 +3,6 @@
 // end on the emulated mouse and keyboard, and macro names that try to leave
 // the folder.
 
-#include <QDirIterator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -37,17 +36,6 @@ void writeMacro(const QString& path, const QStringList& lines, int index = -1, i
                                      index, int(lines.size()), repeat, did);
     for (int i = 0; i < lines.size(); ++i) text += QString("%1=%2\n").arg(i).arg(lines[i]);
     writeFile(path, text.toUtf8());
-}
-
-// Every file under root, hidden ones included, with its content.
-QMap<QString, QByteArray> snapshot(const QString& root) {
-    QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files.insert(path, readFile(path));
-    }
-    return files;
 }
 
 // [index, repeat] as "index repeat".
@@ -279,7 +267,7 @@ private slots:
         MacroLibrary& library = macros.library;
         QVERIFY(!library.renameMacroIniFile("Good", name));
         writeMacro(QDir(folder).filePath(name + ".bin"), {D("A")}, 0, 1, 1);
-        const QMap<QString, QByteArray> before = snapshot(root->path());
+        const QMap<QString, QByteArray> before = snapshotFolder(root->path());
 
         QVERIFY(!library.deleteMacroIni(name).toBool());
         QVERIFY(!library.renameMacroIniFile(name, "Renamed"));
@@ -293,7 +281,7 @@ private slots:
         device.devices.keyboard.clearTranscript();
         QVERIFY(!macros.sender.ui_11H_SetMacroKey(1, name));
         QVERIFY(device.devices.mouse.transcript().empty() && device.received().isEmpty());
-        QCOMPARE(snapshot(root->path()), before);
+        QCOMPARE(snapshotFolder(root->path()), before);
         QVERIFY(prompt->dialogCaptions.isEmpty() && prompt->boxes.isEmpty());
     }
 };

@@ -1,7 +1,8 @@
 // What the pages and the back end must agree on outside the code paths:
 // the skins' pictures against their table, the page-side key tables against
 // the back end's, the mouse picture's button and zone tables against the
-// page models, and the page tests' recording view against the real view.
+// page models, and the page tests' recording view against the real view's
+// slots.
 
 #include <QDirIterator>
 #include <QImage>
@@ -125,20 +126,33 @@ private slots:
         }
     }
 
-    // A page test is only worth its result if the double takes the same
-    // calls as the view.
+    // The view's public slots are the pages' contract. A page test is only
+    // worth its result if the double takes the same calls as the view, in
+    // both directions: a slot renamed in the view alone, or kept in the
+    // double alone, would let a page call what the program lacks.
+    void recordingViewOffersEverySlot_data() {
+        QTest::addColumn<bool>("isFromTheView");
+        QTest::newRow("the view's slots in the double") << true;
+        QTest::newRow("the double's slots in the view") << false;
+    }
+
     void recordingViewOffersEverySlot() {
+        QFETCH(bool, isFromTheView);
         const QMetaObject& view = myQQuickView::staticMetaObject;
         const QMetaObject& recording = RecordingView::staticMetaObject;
-        for (int index = view.methodOffset(); index < view.methodCount(); ++index) {
-            const QMetaMethod slot = view.method(index);
+        const QMetaObject& from = isFromTheView ? view : recording;
+        const QMetaObject& to = isFromTheView ? recording : view;
+        int count = 0;
+        for (int index = from.methodOffset(); index < from.methodCount(); ++index) {
+            const QMetaMethod slot = from.method(index);
             if (slot.methodType() != QMetaMethod::Slot || slot.access() != QMetaMethod::Public)
                 continue;
-            const int found = recording.indexOfSlot(slot.methodSignature());
+            const int found = to.indexOfSlot(slot.methodSignature());
             QVERIFY2(found >= 0, slot.methodSignature().constData());
-            QCOMPARE(recording.method(found).returnMetaType(), slot.returnMetaType());
+            QCOMPARE(to.method(found).returnMetaType(), slot.returnMetaType());
+            ++count;
         }
-        QVERIFY(recording.indexOfSlot("setEnabled(bool)") >= 0);
+        QVERIFY(count > 80);
     }
 };
 

@@ -4,7 +4,6 @@
 
 #include <sys/resource.h>
 
-#include <QDirIterator>
 #include <QtTest>
 #include <csignal>
 #include <functional>
@@ -32,18 +31,6 @@ const QByteArray kOldMacro =
     "[config]\ndid=-1\nindex=2\nrepeat=3\ntotal=2\n\n[macro]\n0=A    [Down]\n1=A      [Up]\n";
 const QByteArray kPickedMacro = "[config]\ntotal=1\n[macro]\n0=B    [Down]\n";
 const QByteArray kOldExport = "an export from before\n";
-
-// Every file under the folder with its bytes; a temporary file left behind
-// shows up as a new entry.
-QMap<QString, QByteArray> snapshot(const QString& root) {
-    QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files.insert(path.mid(root.size()), readFile(path));
-    }
-    return files;
-}
 
 QString joined(const QVariantList& values) {
     QStringList texts;
@@ -182,7 +169,7 @@ private slots:
         QFETCH(Point, point);
         const Operation& write = operations()[operation];
         Bench bench;
-        const QMap<QString, QByteArray> before = snapshot(bench.folder.path());
+        const QMap<QString, QByteArray> before = snapshotFolder(bench.folder.path());
         const QString readBefore = write.readBack(bench);
 
         bool isDone = false;
@@ -196,12 +183,12 @@ private slots:
         if (point == Point::Trickle) {
             QVERIFY(isDone);
             QVERIFY(write.readBack(bench) != readBefore);
-            QVERIFY(snapshot(bench.folder.path()) != before);
+            QVERIFY(snapshotFolder(bench.folder.path()) != before);
             return;
         }
         QVERIFY(failures > 0);
         QVERIFY(!isDone);
-        QCOMPARE(snapshot(bench.folder.path()), before);
+        QCOMPARE(snapshotFolder(bench.folder.path()), before);
         QCOMPARE(write.readBack(bench), readBefore);
     }
 

@@ -164,16 +164,6 @@ private slots:
         QCOMPARE(folder.read("ours2.ini"), folder.read("library2.ini"));
     }
 
-    // A macro file as the program writes it is what the installation ships.
-    void shippedMacroWrittenBackUnchanged() {
-        const QByteArray shipped = readFile(shippedFile("macro/Double Click.bin"));
-        folder.write("m.bin", shipped);
-        SettingsFile file(folder.path("m.bin"));
-        file.setValue("config/total", file.value("config/total"));
-        QVERIFY(file.sync());
-        QCOMPARE(folder.read("m.bin"), shipped);
-    }
-
     // Changes wait for the event loop (one write for many changes) and go out
     // at destruction at the latest.
     void writesAtTheNextPassOfTheEventLoop() {
