@@ -180,30 +180,6 @@ private slots:
                  QVariantList({0, 255, 255}));
     }
 
-    // The bottom bar reaches both pages: ALL SAVE sends what each shows,
-    // ALL RESET brings back and sends the factory values of both.
-    void allSaveAndAllReset() {
-        Program program;
-        QVERIFY(program.start());
-        QVERIFY(program.click("functionButton3"));
-        QVERIFY(program.click("rateGroup_3"));
-        QVERIFY(program.click("functionButton2"));
-        QVERIFY(program.click("ledPowerBox"));
-        QVERIFY(program.click("allSaveButton"));
-        QVERIFY(program.waitForMouse([](const EmulatedMouse::State& state) {
-            return state.reportRate == 0x01 && state.ledEffect == 0;
-        }));
-
-        QVERIFY(program.click("allResetButton"));
-        QVERIFY(program.waitForMouse([](const EmulatedMouse::State& state) {
-            return state.ledEffect == 3 && state.ledSpeed == 5 &&
-                   state.dpiCodes ==
-                       std::array<uint8_t, 8>{0x02, 0x04, 0x06, 0x08, 0x80, 0x80, 0x80, 0x80};
-        }));
-        QVERIFY(program.pageValue("page_Color", "isPowerOn").toBool());
-        QCOMPARE(program.pageValue("page_Sensor", "selectedRate").toInt(), 2);
-    }
-
     // APPLY returns while the mouse has not taken a single byte: the sets
     // wait in the device link's queue, not on the GUI thread.
     void applyDoesNotWaitForTheMouse() {

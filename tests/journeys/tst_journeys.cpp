@@ -138,15 +138,6 @@ private slots:
         QCOMPARE(program.rootValue("animation_speed").toInt(), 800);
     }
 
-    // Animation off: the whole opening runs in tens of milliseconds.
-    void openingWithAnimationOff() {
-        Program program;
-        program.setConfiguration({{3, "1"}});
-        QVERIFY(program.show());
-        QVERIFY(program.driver->waitForOpening(5000));
-        QCOMPARE(program.rootValue("animation_speed").toInt(), 10);
-    }
-
     // What the panel sets and applies is what the next start shows.
     void panelApplyThenRestart() {
         Program program;

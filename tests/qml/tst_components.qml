@@ -100,18 +100,6 @@ TestCase {
         compare(slider.currentIndex, -1)
     }
 
-    function test_fourWayGroup() {
-        var group = createTemporaryObject(group4Component, testCase, { labels: ["125", "250", "500", "1000"] })
-        var clicked = spyOn(group, "indexClicked")
-        mouseClick(group, group.cellX(2) + 40, 18)
-        compare(group.currentIndex, 2)
-        compare(clicked.signalArguments[0][0], 2)
-        group.setCurIndex(4)
-        compare(group.currentIndex, -1)
-    }
-
-    // Only usable stages react; the value menu offers the values and its
-    // choice lands in the stage it was opened on.
     function test_stageGroupAndValueMenu() {
         var group = createTemporaryObject(group8Component, testCase, {
             stageCount: 4, values: [500, 1000, 1500, 2000, 0, 0, 0, 0], offeredValues: [0, 500, 1000, 1500, 3000]
@@ -145,23 +133,6 @@ TestCase {
         group.offeredValues = []
         group.openMenu(0)
         verify(!group.isMenuOpen)
-    }
-
-    function test_dropdownChoosesAndCloses() {
-        var list = createTemporaryObject(dropdownComponent, testCase, { model: ["CHINESE (Simp)", "ENGLISH", "RUSSIAN"] })
-        var chosen = spyOn(list, "indexChosen")
-        mouseClick(list)
-        verify(list.isOpen)
-        mouseClick(findChild(list, "list_row2"))
-        verify(!list.isOpen)
-        compare(list.currentIndex, 2)
-        compare(list.currentText, "RUSSIAN")
-        compare(chosen.signalArguments[0][0], 2)
-        list.setCurIndex(3)
-        compare(list.currentIndex, -1)
-        list.model = []
-        list.open()
-        verify(!list.isOpen)
     }
 
     function test_fileListSelection() {
@@ -261,20 +232,5 @@ TestCase {
         mouseRelease(wheel, 49, 2)
         compare(chosen.count, 1)
         compare(wheel.currentIndex, 4)
-    }
-
-    function test_checkboxAndRadioButton() {
-        var box = createTemporaryObject(checkboxComponent, testCase, { text: "X" })
-        var toggled = spyOn(box, "toggled")
-        mouseClick(box)
-        mouseClick(box)
-        compare(toggled.count, 2)
-        compare(toggled.signalArguments[0][0], true)
-        compare(toggled.signalArguments[1][0], false)
-        var radio = createTemporaryObject(radioComponent, testCase, { text: "Y" })
-        var clicked = spyOn(radio, "clicked")
-        mouseClick(radio)
-        compare(clicked.count, 1)
-        verify(!radio.isSelected)
     }
 }

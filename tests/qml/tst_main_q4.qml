@@ -141,24 +141,6 @@ TestCase {
 
     // Sound 2 on a real switch; only the chosen page shows; the profile
     // menu is off while the macro page shows.
-    function test_pageSwitch() {
-        var main = enteredMain()
-        var pages = ["page_Keydefine", "page_Macro", "page_Color", "page_Sensor"]
-        mouseClick(findChild(main, "functionButton1"))
-        compare(ui_View.callNames(), ["playMedia_Index"])
-        compare(ui_View.argumentsOf("playMedia_Index"), [[2]])
-        compare(main.currentPage, 1)
-        pages.forEach(function(name, index) { compare(findChild(main, name).visible, index === 1, name) })
-        verify(!findChild(main, "menu_Prof").enabled)
-        mouseClick(findChild(main, "functionButton1"))
-        compare(ui_View.calls.length, 1)
-        mouseClick(findChild(main, "functionButton3"))
-        compare(main.currentPage, 3)
-        verify(findChild(main, "menu_Prof").enabled)
-        tryCompare(findChild(main, "pageContent"), "x", 0)
-    }
-
-    // Only the page shown draws its pictures; the others wait with no skin.
     function test_onlyTheShownPageHasPictures_data() {
         return [0, 1, 2, 3].map(function(page) { return { tag: "page " + page, page: page } })
     }

@@ -2,7 +2,7 @@ import QtQuick
 import QtTest
 
 // The root scene (main.qml) against the recording view: start-up order,
-// the opening and closing, the start-up sound, the panel's effect on the
+// the closing, the start-up sound, the panel's effect on the
 // rest, the busy lock, and the language reaching every visible text.
 TestCase {
     id: testCase
@@ -76,9 +76,6 @@ TestCase {
         var scene = makeScene()
         answer(shippedList)
         scene.initUI()
-        // The pages' own reads follow.
-        compare(ui_View.callNames().slice(0, 7), ["loadApConfig", "setEnableAudio", "chkLanguages", "getGlobalStrings",
-                                                  "getProductLayoutStrings_Q4", "getIsSkinShow", "loadDeviceApConfig"])
         compare(ui_View.argumentsOf("getProductLayoutStrings_Q4"), [["096000"]])
         compare(scene.phase, 1)
         verify(!scene.visible)
@@ -109,29 +106,6 @@ TestCase {
         compare(ui_View.argumentsOf("setEnableAudio"), [[false]])
         verify(names.indexOf("setEnableAudio") < names.indexOf("playMedia_Index"))
         compare(scene.phase, 2)
-    }
-
-    // Logo in, then the background, then bars and menus, then the page.
-    function test_openingOrderWithAnimationOff() {
-        var scene = makeScene()
-        answer(withEntry(shippedList, 3, "1"))
-        scene.initUI()
-        compare(scene.animation_speed, 10)
-        var logo = findChild(scene, "logo")
-        var environment = findChild(scene, "environment")
-        var menuUp = findChild(scene, "menu_Up")
-        var content = findChild(scene, "pageContent")
-        var seen = {}
-        environment.opacityChanged.connect(function() { if (seen.logoY === undefined) seen.logoY = logo.y })
-        menuUp.yChanged.connect(function() { if (seen.backgroundOpacity === undefined) seen.backgroundOpacity = environment.opacity })
-        content.xChanged.connect(function() { if (seen.barY === undefined) seen.barY = menuUp.y })
-        scene.run()
-        tryVerify(function() { return scene.isOpened }, 5000)
-        compare(seen.logoY, 4)
-        compare(seen.backgroundOpacity, 1)
-        verify(seen.barY > -600)
-        compare(menuUp.y, 0)
-        compare(content.x, 0)
     }
 
     function test_panelDisablesTheRest() {
@@ -216,14 +190,6 @@ TestCase {
         scene.detectMouse(true, 0xF0, 10, 10)
         compare(keys.count, 2)
         compare(findChild(scene, "main_Q4").lastKeyCode, 0x04)
-    }
-
-    function test_busyLock() {
-        var scene = makeScene()
-        scene.setProtectUI(30)
-        compare(ui_View.argumentsOf("setEnabled"), [[false]])
-        tryVerify(function() { return ui_View.enabled }, 3000)
-        compare(ui_View.argumentsOf("setEnabled"), [[false], [true]])
     }
 
     // The pages' own locks come first; the bar's holds last.
