@@ -244,12 +244,10 @@ TestCase {
             { tag: "combo", entry: [0x00, 0x02, 0x04, 0x05], category: 3,
               lists: { modifierList: 2 }, fields: { comboKey1Field: 0x04, comboKey2Field: 0x05 } },
             { tag: "media", entry: [0x03, 0x00, 0x2A, 0x02], category: 2, lists: { mediaList: 17 } },
-            { tag: "triple click", entry: [0x0A, 0xF0, 0x21, 0x03], category: 1, lists: { mouseList: 5 } },
             { tag: "fire with a key", entry: [0x0A, 0x04, 0x2D, 0x07], category: 5,
               fields: { fireKeyField: 0x04 }, slider: 6, fireCount: 7, isMouseSource: false },
             { tag: "fire with a button", entry: [0x0A, 0xF2, 0xFF, 0x01], category: 5,
               lists: { fireButtonList: 2 }, slider: 0, fireCount: 1, isMouseSource: true },
-            { tag: "led", entry: [0x0B, 0, 0, 0], category: 6 },
             { tag: "class 05", entry: [0x05, 0x00, 0x03, 0x00], category: -1 }
         ]
     }

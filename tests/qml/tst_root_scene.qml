@@ -2,8 +2,8 @@ import QtQuick
 import QtTest
 
 // The root scene (main.qml) against the recording view: start-up order,
-// the closing, the start-up sound, the panel's effect on the
-// rest, the busy lock, and the language reaching every visible text.
+// the closing, the panel's effect on the rest, the busy lock, and the
+// language reaching every visible text.
 TestCase {
     id: testCase
     name: "RootScene"
@@ -83,18 +83,6 @@ TestCase {
         compare(scene.globalSetting_fontFamily, "DejaVu Sans")
     }
 
-    function test_startUpSoundPlaysOnce() {
-        var scene = makeScene()
-        answer(shippedList)
-        scene.initUI()
-        ui_View.clear()
-        scene.run()
-        scene.run()
-        verify(scene.visible)
-        compare(ui_View.callNames(), ["playMedia_Index"])
-        compare(ui_View.argumentsOf("playMedia_Index"), [[1]])
-    }
-
     // A run that comes first still applies the configuration's sound
     // switch before the start-up sound.
     function test_runBeforeInitReadsTheConfigurationFirst() {
@@ -160,26 +148,6 @@ TestCase {
         var scene = makeScene()
         compare(scene.isWebLink(data.url), data.isWeb)
         compare(scene.isHelpLink(data.url), data.isHelp)
-    }
-
-    // The logo plays sound 3; a link that is neither a web page nor the
-    // help page opens nothing; the help page goes to the controller, which
-    // knows where the working directory is.
-    function test_logo_data() {
-        return [
-            { tag: "a file link", link: "file:///bin/sh", opened: [] },
-            { tag: "the help page", link: "file:modules/help/index.html",
-              opened: ["openHelpPage(file:modules/help/index.html)"] }
-        ]
-    }
-
-    function test_logo(data) {
-        var scene = openedScene(withEntry(shippedList, 31, data.link))
-        ui_Ctl.clear()
-        mouseClick(findChild(scene, "logo"))
-        compare(ui_View.callNames(), ["playMedia_Index"])
-        compare(ui_View.argumentsOf("playMedia_Index"), [[3]])
-        compare(ui_Ctl.calls, data.opened)
     }
 
     function test_keysReachTheMouseMainItem() {
