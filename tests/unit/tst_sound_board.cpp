@@ -69,9 +69,6 @@ private slots:
         QTest::newRow("background after start-up, loops")
             << "play 1, finish 1, finish 0"
             << made(1) + effect(1) + made(0) + kBackground + kBackground;
-        QTest::newRow("other effects end")
-            << "play 2, play 3, play 4, finish 2, finish 3, finish 4"
-            << made(2) + effect(2) + made(3) + effect(3) + made(4) + effect(4);
         QTest::newRow("sound off stops the players made")
             << "play 0, play 4, off, clear, play 1"
             << made(0) + kBackground + made(4) + effect(4) + QStringList{"0 clear", "4 clear"};
