@@ -104,17 +104,6 @@ private slots:
         QCOMPARE(hexBytes(bench.mouse().logoColourIds.data(), 4), sent);
     }
 
-    // The profile keeps the matrix four bytes to a button; the getter reads
-    // the mouse's own copy.
-    void keyMatrixAndReportRate() {
-        Bench bench;
-        bench.settings.ui_12H_SetKeyMatrix(numbers(0, 64));
-        QCOMPARE(bench.profile->value("keydefine_Q4/15").toList(), QVariantList({60, 61, 62, 63}));
-        QCOMPARE(bench.settings.ui_92H_GetKeyMatrix(), numbers(0, 64));
-        bench.settings.ui_01H_SetReportRate(4);
-        QCOMPARE(bench.settings.ui_81H_GetReportRate(), QVariant(4));
-    }
-
     // A profile read from its file holds text, which the lighting and
     // colour getters turn into numbers; a single entry has no comma.
     void listsReadFromAFileAreNumbers() {
@@ -188,17 +177,6 @@ private slots:
         QCOMPARE(bench.settings.getKeydefine(3), QVariantList({4, 5, 6, 7}));
         bench.link.link->swichCurDevice(1);
         QCOMPARE(bench.settings.getKeydefine(3), QVariantList({1, 0, 240, 0}));
-    }
-
-    // True only on OK, Cancel being the default; the box shows the loaded
-    // caption and text.
-    void foolProofing() {
-        Bench bench;
-        QVERIFY(!bench.settings.getMsgAns_FoolProofing());
-        bench.link.prompt.confirmAnswer = Prompt::Answer::Ok;
-        QVERIFY(bench.settings.getMsgAns_FoolProofing());
-        QCOMPARE(bench.link.prompt.boxes.at(1).caption, QString("Warning"));
-        QCOMPARE(bench.link.prompt.boxes.at(1).text, QString("Keep one primary button"));
     }
 };
 
