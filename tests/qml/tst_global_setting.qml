@@ -176,7 +176,8 @@ TestCase {
         compare(panel.languageIndex, -1)
     }
 
-    // What apply stores is what start-up read, as numbers, bools and texts.
+    // Reset silences the sounds before the factory file replaces the
+    // configuration, then reads it again.
     function test_reset() {
         var panel = makePanel()
         answerShippedConfiguration(shippedList)

@@ -304,12 +304,6 @@ TestCase {
         count.editingFinished()
         compare(count.text, "255")
         compare(page.keyModel.entry(4), [0x0A, 0xF0, 0xFF, 0xFF])
-        // The keyboard as the source waits for a key.
-        mouseClick(findChild(page, "fireKeySource"))
-        compare(page.keyModel.entry(4), [0x0A, 0xF0, 0xFF, 0xFF])
-        mouseClick(findChild(page, "fireKeyField"))
-        page.keyEvent(true, 0x2C)
-        compare(page.keyModel.entry(4), [0x0A, 0x2C, 0xFF, 0xFF])
     }
 
     // ---- The guard of the last left button.

@@ -48,10 +48,8 @@ TestCase {
         return [
             { tag: "type 0: 250", type: 0, value: 250, code: 0x01 },
             { tag: "type 0: 2500", type: 0, value: 2500, code: 0x45 },
-            { tag: "type 1: 500", type: 1, value: 500, code: 0x02 },
             { tag: "type 1: 7000", type: 1, value: 7000, code: 0x4E },
             { tag: "type 2: 1500", type: 2, value: 1500, code: 0x46 },
-            { tag: "type 3: 600", type: 3, value: 600, code: 0x05 },
             { tag: "type 3: 6000", type: 3, value: 6000, code: 0x5D },
             { tag: "unused stage", type: 0, value: 0, code: 0x80 },
             { tag: "a value of another sensor", type: 0, value: 600, code: 0x80 },
