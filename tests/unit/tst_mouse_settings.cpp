@@ -72,8 +72,8 @@ private slots:
         QTest::newRow("nine codes, six stages")
             << 6 << QVariantList{0x102, 4, 69, 72, 0, 0, 0, 0, 9}
             << QVariantList{500, 1000, 1500, 2000, 0, 0} << "02 04 45 48 00 00 00 00";
-        QTest::newRow("two codes") << 2 << QVariantList{2, 4} << QVariantList{}
-                                   << "02 04 80 80 80 80 80 80";
+        QTest::newRow("two codes")
+            << 2 << QVariantList{2, 4} << QVariantList{} << "02 04 80 80 80 80 80 80";
     }
     void dpiCodes() {
         QFETCH(int, count);
@@ -81,7 +81,7 @@ private slots:
         QFETCH(QVariantList, values);
         QFETCH(QString, sent);
         Bench bench;
-        bench.settings.ui_11H_SetDPISet(count, codes, values);
+        bench.settings.ui_11H_SetDPISet(uchar(count), codes, values);
         QCOMPARE(bench.settings.ui_91H_GetDPISet(), values);
         QCOMPARE(hexBytes(bench.mouse().dpiCodes.data(), 8), sent);
     }
