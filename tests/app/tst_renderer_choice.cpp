@@ -28,16 +28,12 @@ private slots:
         const QString intel = "Mesa Intel(R) UHD Graphics 620 (KBL GT2)";
         const QString llvmpipe = "llvmpipe (LLVM 15.0.6, 256 bits)";
         QTest::newRow("GPU") << "" << false << "xcb" << true << intel << Renderer::OpenGL << true;
-        QTest::newRow("GPU on wayland")
-            << "auto" << false << "wayland" << true << intel << Renderer::OpenGL << true;
         QTest::newRow("GPU driver on LLVM")
             << "" << false << "xcb" << true
             << "AMD Radeon RX 6600 (navy_flounder, LLVM 15.0.6, DRM 3.49, 6.1.0-13-amd64)"
             << Renderer::OpenGL << true;
         QTest::newRow("llvmpipe") << "" << false << "xcb" << true << llvmpipe << Renderer::Software
                                   << true;
-        QTest::newRow("softpipe") << "" << false << "xcb" << true << "softpipe"
-                                  << Renderer::Software << true;
         QTest::newRow("old Mesa software")
             << "" << false << "xcb" << true << "Software Rasterizer" << Renderer::Software << true;
         QTest::newRow("WSL fallback")

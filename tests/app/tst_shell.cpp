@@ -160,21 +160,6 @@ private slots:
         QVERIFY(!window.isMinimized());
     }
 
-    // Where the window system places windows itself (Wayland), a drag is
-    // handed to it instead of moving the window by the offsets.
-    void windowPlacement_data() {
-        QTest::addColumn<QString>("platform");
-        QTest::addColumn<bool>("canPlace");
-        QTest::newRow("X11") << "xcb" << true;
-        QTest::newRow("Wayland") << "wayland" << false;
-        QTest::newRow("Wayland, EGL") << "wayland-egl" << false;
-    }
-    void windowPlacement() {
-        QFETCH(QString, platform);
-        QFETCH(bool, canPlace);
-        QCOMPARE(Ui_Controler::canPlaceWindows(platform), canPlace);
-    }
-
     // The logo opens only the shipped help page from the working directory;
     // an address that leaves the help folder opens nothing.
     void helpLinks_data() {

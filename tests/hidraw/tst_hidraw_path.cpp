@@ -14,7 +14,6 @@
 #include "debug_capture.h"
 #include "device/device_table.h"
 #include "device/hid_thread.h"
-#include "device/report_codec.h"
 #include "emulator/emulated_devices.h"
 #include "guarded_test_case.h"
 #include "hidraw_bridge.h"
@@ -168,37 +167,6 @@ private slots:
         QCOMPARE(entries[1].eventPath.toStdString(), bench.mouseNodes[1]);
     }
 
-    void handshake_data() {
-        QTest::addColumn<bool>("isScrambling");
-        QTest::newRow("plain") << false;
-        QTest::newRow("scrambled") << true;
-    }
-
-    void handshake() {
-        QFETCH(bool, isScrambling);
-        RecordingPrompt prompt;
-        DebugCapture capture;
-        Bench bench;
-        bench.devices.mouse.setScrambling(isScrambling);
-        isEncode = isScrambling;
-        bench.start();
-        QVERIFY(capture.contains("Device Connect"));
-        QVERIFY(isDeviceOk);
-        QVERIFY(bench.link->isListenerRunning());
-        QVERIFY(prompt.boxes.isEmpty());
-        // The block on the wire is scrambled with the code when scrambling
-        // is on: undone, it is the handshake's request.
-        const auto reports = bench.devices.mouse.transcript();
-        QVERIFY(!reports.empty());
-        QCOMPARE(reports.front().direction, Direction::SetFeature);
-        uint8_t block[8];
-        std::copy_n(reports.front().bytes.begin() + 1, 8, block);
-        const uint8_t code[8] = {0, '7', '3', '1', '4', '0', '6', 0};
-        if (isScrambling) report_codec::unscramble(block, code);
-        QCOMPARE(int(block[0]), 0x00);
-        QCOMPARE(block[7], report_codec::checksum(block));
-    }
-
     // A set and a query through hidapi and the kernel's interface: the
     // request frames the direct path sends (tst_command_frames), and the
     // answer handed back.
@@ -228,7 +196,6 @@ private slots:
         QTest::addColumn<int>("reportLength");
         QTest::newRow("mouse macro") << false << 128 << 32;
         QTest::newRow("keyboard key matrix") << true << 512 << 64;
-        QTest::newRow("keyboard macro") << true << 192 << 64;
     }
 
     void dataPhaseRoundTrip() {
@@ -300,6 +267,9 @@ private slots:
 
         mouse.setStalledWrites(false);
         mouse.setStalledReads(false);
+        // The set the kernel gave up on still reaches the device once it
+        // takes reports again; the next set must come after it.
+        if (isWriteStall) QTRY_COMPARE_WITH_TIMEOUT(int(mouse.state().dpiStage), 6, 5000);
         bench.link->hid_0BH_SetCurrentDPIStage(4);
         uchar stage = 0;
         bench.link->hid_8BH_GetCurrentDPIStage(stage);

@@ -18,16 +18,6 @@ QList<int> numbers(const QVariant& list) {
     return values;
 }
 
-// The colour-table commands (0x10) the mouse received, by table type.
-QList<int> colourTablesSent(const EmulatedMouse& mouse) {
-    QList<int> types;
-    for (const auto& report : mouse.transcript())
-        if (report.direction == EmulatedHidDevice::Report::Direction::SetFeature &&
-            !report.isEventInterface && report.bytes.size() > 2 && report.bytes[1] == 0x10)
-            types.append(report.bytes[2]);
-    return types;
-}
-
 // One run of the program with animation off.
 struct Program : ProgramRun {
     Program() { setConfiguration({{3, "1"}}); }
@@ -69,46 +59,6 @@ private slots:
     void init() {
         GuardedTestCase::init();
         QTest::failOnWarning(anyWarningButTheMachines());
-    }
-
-    // With the logo LED the indicator colours go as colour ids (table 2),
-    // without it as RGB (table 1); the other table is never sent.
-    void indicatorTableFollowsTheLogoLed_data() {
-        QTest::addColumn<bool>("isLogoLed");
-        QTest::newRow("logo LED") << true;
-        QTest::newRow("no logo LED") << false;
-    }
-
-    void indicatorTableFollowsTheLogoLed() {
-        QFETCH(bool, isLogoLed);
-        Program program;
-        program.mouse.setLogoLedPresent(isLogoLed);
-        const EmulatedMouse::State before = program.mouse.state();
-        const QVariant storedColours = program.profileValue("color_Q4/type1");
-        const QVariant storedIds = program.profileValue("color_Q4/type2");
-        QVERIFY(program.start());
-        QVERIFY(program.click("functionButton3"));
-        QVERIFY(program.click("indicatorGroup_1"));
-        if (isLogoLed) {
-            QVERIFY(program.click("indicatorIdList"));
-            QVERIFY(program.click("indicatorIdList_row7"));
-        } else {
-            QVERIFY(program.click("indicatorStrip", Qt::LeftButton, QPointF(0.5, 0.625)));
-        }
-        program.mouse.clearTranscript();
-        QVERIFY(program.clickAndGoOn("sensorButtons_apply"));
-        // The table goes last, after the rest of the page.
-        QVERIFY(program.waitForMouse([&before](const EmulatedMouse::State& state) {
-            return state.logoColourIds != before.logoColourIds ||
-                   state.indicatorColours != before.indicatorColours;
-        }));
-        QCOMPARE(colourTablesSent(program.mouse), QList<int>({isLogoLed ? 2 : 1}));
-        if (isLogoLed)
-            QCOMPARE(program.mouse.state().logoColourIds,
-                     (std::array<uint8_t, 4>{0x70, 0x32, 0x54, 0x76}));
-        program.stop();
-        QCOMPARE(program.profileValue("color_Q4/type2") == storedIds, !isLogoLed);
-        QCOMPARE(program.profileValue("color_Q4/type1") == storedColours, isLogoLed);
     }
 
     // What the sensor page applied reaches the mouse in the sensor's own
@@ -178,30 +128,6 @@ private slots:
         QCOMPARE(program.pageValue("page_Color", "speedIndex").toInt(), 7);
         QCOMPARE(program.item("paletteGroup")->property("colors").toList().mid(6, 3),
                  QVariantList({0, 255, 255}));
-    }
-
-    // The bottom bar reaches both pages: ALL SAVE sends what each shows,
-    // ALL RESET brings back and sends the factory values of both.
-    void allSaveAndAllReset() {
-        Program program;
-        QVERIFY(program.start());
-        QVERIFY(program.click("functionButton3"));
-        QVERIFY(program.click("rateGroup_3"));
-        QVERIFY(program.click("functionButton2"));
-        QVERIFY(program.click("ledPowerBox"));
-        QVERIFY(program.click("allSaveButton"));
-        QVERIFY(program.waitForMouse([](const EmulatedMouse::State& state) {
-            return state.reportRate == 0x01 && state.ledEffect == 0;
-        }));
-
-        QVERIFY(program.click("allResetButton"));
-        QVERIFY(program.waitForMouse([](const EmulatedMouse::State& state) {
-            return state.ledEffect == 3 && state.ledSpeed == 5 &&
-                   state.dpiCodes ==
-                       std::array<uint8_t, 8>{0x02, 0x04, 0x06, 0x08, 0x80, 0x80, 0x80, 0x80};
-        }));
-        QVERIFY(program.pageValue("page_Color", "isPowerOn").toBool());
-        QCOMPARE(program.pageValue("page_Sensor", "selectedRate").toInt(), 2);
     }
 
     // APPLY returns while the mouse has not taken a single byte: the sets

@@ -4,7 +4,6 @@
 // files and the mouse, and that nothing logs a warning on the way.
 
 #include <QDesktopServices>
-#include <QImage>
 #include <QMediaPlayer>
 #include <QQuickItem>
 #include <QSettings>
@@ -87,15 +86,6 @@ QStringList picturesNotLoaded(QQuickItem* item) {
     return missing;
 }
 
-QStringList configurationSection(const QString& path) {
-    QSettings file(path, QSettings::IniFormat);
-    QStringList entries;
-    const int total = file.value("common/total").toInt();
-    for (int index = 0; index < total; ++index)
-        entries.append(file.value("common/" + QString::number(index)).toString());
-    return entries;
-}
-
 }  // namespace
 
 class Journeys : public GuardedTestCase {
@@ -138,15 +128,6 @@ private slots:
         QCOMPARE(program.rootValue("animation_speed").toInt(), 800);
     }
 
-    // Animation off: the whole opening runs in tens of milliseconds.
-    void openingWithAnimationOff() {
-        Program program;
-        program.setConfiguration({{3, "1"}});
-        QVERIFY(program.show());
-        QVERIFY(program.driver->waitForOpening(5000));
-        QCOMPARE(program.rootValue("animation_speed").toInt(), 10);
-    }
-
     // What the panel sets and applies is what the next start shows.
     void panelApplyThenRestart() {
         Program program;
@@ -182,35 +163,6 @@ private slots:
                  QString("ЯЗЫК"));
         QCOMPARE(quotedTexts(program.panelList()), quotedTexts(applied));
         QCOMPARE(picturesNotLoaded(program.driver->root()), QStringList());
-    }
-
-    // Reset puts the factory file back and shows its state.
-    void resetRestoresTheFactoryConfiguration() {
-        Program program;
-        program.setConfiguration({{1, "2"}, {3, "1"}, {7, "1"}});
-        QVERIFY(program.start());
-        QCOMPARE(program.rootValue("skin_No").toInt(), 2);
-        QVERIFY(program.click("settingButton"));
-        QVERIFY(program.click("resetButton"));
-        QCOMPARE(program.rootValue("skin_No").toInt(), 1);
-        QCOMPARE(program.rootValue("globalSetting_size").toInt(), 11);
-        QCOMPARE(program.rootValue("animation_speed").toInt(), 800);
-        program.stop();
-        QCOMPARE(configurationSection(program.folder.path("modules/setting/apConfig.bin")),
-                 configurationSection(program.folder.path("modules/setting/apConfigD.bin")));
-    }
-
-    // A list of another length is not read: the built-in look, no language.
-    void configurationOfTheWrongLength() {
-        Program program;
-        program.setConfiguration({{1, "2"}, {3, "1"}}, 31);
-        QVERIFY(program.show());
-        QVERIFY(program.driver->waitForOpening(20000));
-        QCOMPARE(program.rootValue("skin_No").toInt(), 1);
-        QCOMPARE(program.rootValue("animation_speed").toInt(), 800);
-        QCOMPARE(program.rootValue("globalSetting_stringList").toStringList().value(29),
-                 QString("LANGUAGE"));
-        QCOMPARE(program.item("globalSetting")->property("languageNames").toList().size(), 0);
     }
 
     // The profile menu: a switch sets nothing in the mouse; SAVE exports
@@ -256,38 +208,6 @@ private slots:
         QVERIFY(menu("Reset"));
         QCOMPARE(readFile(p4), readFile(program.folder.path("modules/setting/pD.bin")));
         QVERIFY(program.prompt.boxes.isEmpty());
-    }
-
-    // A picture of the user's as background, kept over a restart; one that
-    // cannot be read is refused with the warning and switches it off.
-    void customBackground() {
-        Program program;
-        program.setConfiguration({{3, "1"}});
-        QVERIFY(program.start());
-        const QString picture = program.folder.path("my wall#1.png");
-        QImage wall(64, 40, QImage::Format_RGB32);
-        wall.fill(Qt::darkGreen);
-        QVERIFY(wall.save(picture));
-        program.prompt.fileAnswer = picture;
-        QVERIFY(program.click("settingButton"));
-        QVERIFY(program.click("browseButton"));
-        QVERIFY(SceneDriver::waitUntil(
-            [&program] { return program.item("environment")->property("isCustomShown").toBool(); },
-            5000));
-        QVERIFY(program.click("applyButton"));
-        program.stop();
-        QCOMPARE(program.entry(5), QString("true"));
-        QCOMPARE(program.entry(6), "file:" + picture);
-
-        QVERIFY(program.start());
-        QVERIFY(SceneDriver::waitUntil(
-            [&program] { return program.item("environment")->property("isCustomShown").toBool(); },
-            5000));
-        program.prompt.fileAnswer = program.folder.path("gone.png");
-        QVERIFY(program.click("settingButton"));
-        QVERIFY(program.click("browseButton"));
-        QCOMPARE(program.prompt.boxes.size(), 1);
-        QVERIFY(!program.rootValue("isCustomBackground").toBool());
     }
 
     // The logo opens the configured web page or the shipped help page (the

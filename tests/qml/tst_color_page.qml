@@ -130,17 +130,12 @@ TestCase {
     // Each slider and the palette only for the effects they apply to;
     // nothing with the power off.
     function test_controlsPerEffect_data() {
-        var brightness = [1, 2, 5, 7, 8, 9, 10]
-        var speed = [3, 4, 5, 8, 9, 10]
-        var colours = [1, 3, 9, 10]
-        var rows = []
-        for (var effect = 1; effect <= 10; ++effect)
-            rows.push({ tag: "effect " + effect, configs: [effect - 1, 3, 3], isEffectShown: true,
-                        isBrightness: brightness.indexOf(effect) >= 0, isSpeed: speed.indexOf(effect) >= 0,
-                        isPalette: colours.indexOf(effect) >= 0 })
-        rows.push({ tag: "power off", configs: [0, 0, 0], isEffectShown: false, isBrightness: false, isSpeed: false,
-                    isPalette: false })
-        return rows
+        return [
+            { tag: "static", configs: [0, 3, 3], isEffectShown: true, isBrightness: true, isSpeed: false, isPalette: true },
+            { tag: "effect 6", configs: [5, 3, 3], isEffectShown: true, isBrightness: false, isSpeed: false, isPalette: false },
+            { tag: "spotlight", configs: [9, 3, 3], isEffectShown: true, isBrightness: true, isSpeed: true, isPalette: true },
+            { tag: "power off", configs: [0, 0, 0], isEffectShown: false, isBrightness: false, isSpeed: false, isPalette: false }
+        ]
     }
 
     function test_controlsPerEffect(data) {

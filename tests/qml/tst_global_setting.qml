@@ -176,66 +176,8 @@ TestCase {
         compare(panel.languageIndex, -1)
     }
 
-    // What apply stores is what start-up read, as numbers, bools and texts.
-    function test_applyStoresTheWholeList() {
-        var panel = makePanel()
-        answerShippedConfiguration(shippedList)
-        panel.initUI()
-        ui_View.clear()
-        mouseClick(findChild(panel, "applyButton"))
-        compare(ui_View.callNames(), ["playMedia_Index", "saveApConfig"])
-        var stored = ui_View.argumentsOf("saveApConfig")[0][0]
-        compare(stored.length, 32)
-        for (var index = 0; index < 32; ++index)
-            compare(String(stored[index]), shippedList[index], "entry " + index)
-        compare(typeof stored[5], "boolean")
-        compare(typeof stored[1], "number")
-    }
-
-    function test_controlsChangeTheStoredList() {
-        var panel = makePanel()
-        answerShippedConfiguration(shippedList)
-        panel.initUI()
-        mouseClick(findChild(panel, "skinButton2"))
-        mouseClick(findChild(panel, "animationOffButton"))
-        mouseClick(findChild(panel, "textSizeLargerButton"))
-        mouseClick(findChild(panel, "presetSwatch3"))
-        var palette = findChild(panel, "colorPalette")
-        mouseClick(palette, 10, palette.height * 0.625)
-        var slider = findChild(panel, "brightnessSlider")
-        mouseClick(slider, slider.width * 0.3, 7)
-        var list = panel.configurationList()
-        compare(list[1], 2)
-        compare(list[3], 1)
-        compare(list[7], 1)
-        compare([list[17], list[18], list[19]], [0, 0, 255])
-        compare(list[29], 3)
-        compare(list[30], 2)
-        compare(panel.chosenTextColor, Qt.rgba(0, 0, 1, 105 / 255))
-    }
-
-    // Controls the user moved follow the panel again when a reset brings
-    // the factory values back.
-    function test_resetMovesTheControlsBack() {
-        var panel = makePanel()
-        answerShippedConfiguration(shippedList)
-        panel.initUI()
-        var slider = findChild(panel, "brightnessSlider")
-        var checkbox = findChild(panel, "backgroundCheckbox")
-        var languages = findChild(panel, "languageList")
-        mouseClick(slider, slider.width * 0.3, 7)
-        mouseClick(checkbox)
-        languages.indexChosen(2)
-        verify(slider.currentIndex !== shippedList[30])
-        verify(checkbox.isChecked)
-        panel.reset()
-        compare(slider.currentIndex, Number(shippedList[30]))
-        compare(checkbox.isChecked, false)
-        compare(languages.currentIndex, Number(shippedList[4]))
-    }
-
-    // Sound off while the file is replaced; everything read again; then
-    // the background if the restored file wants sound.
+    // Reset silences the sounds before the factory file replaces the
+    // configuration, then reads it again.
     function test_reset() {
         var panel = makePanel()
         answerShippedConfiguration(shippedList)

@@ -54,15 +54,6 @@ TestCase {
         compare(main.colorSlotsOf(data.list), data.slots)
     }
 
-    function test_buttonNames() {
-        var main = createTemporaryObject(mainComponent, testCase)
-        compare(main.buttonNamesOf(["a", "b"]), main.builtInButtonNames)
-        var names = []
-        for (var index = 0; index < 16; ++index)
-            names.push("B" + index)
-        compare(main.buttonNamesOf(names), names)
-    }
-
     function test_startUpReadsTheDeviceConfigurationFirst() {
         var main = createTemporaryObject(mainComponent, testCase)
         var pages = ["page_Keydefine", "page_Macro", "page_Color", "page_Sensor"]
@@ -112,10 +103,8 @@ TestCase {
             { tag: "load another", current: 0, index: 2, row: "Load", calls: ["playMedia_Index", "loadProfile"] },
             { tag: "load the current", current: 2, index: 2, row: "Load",
               calls: ["playMedia_Index", "loadProfile", "ui_02H_SetCurrentProfile"] },
-            { tag: "save the current", current: 2, index: 2, row: "Save", calls: ["playMedia_Index", "saveProfile"] },
             { tag: "reset the current", current: 5, index: 5, row: "Reset",
               calls: ["playMedia_Index", "resetProfile", "ui_02H_SetCurrentProfile"] },
-            { tag: "reset another", current: 5, index: 9, row: "Reset", calls: ["playMedia_Index", "resetProfile"] },
             { tag: "cancel", current: 0, index: 4, row: "Cancel", calls: [] }
         ]
     }
@@ -139,26 +128,7 @@ TestCase {
         compare(main.currentProfile, data.current)
     }
 
-    // Sound 2 on a real switch; only the chosen page shows; the profile
-    // menu is off while the macro page shows.
-    function test_pageSwitch() {
-        var main = enteredMain()
-        var pages = ["page_Keydefine", "page_Macro", "page_Color", "page_Sensor"]
-        mouseClick(findChild(main, "functionButton1"))
-        compare(ui_View.callNames(), ["playMedia_Index"])
-        compare(ui_View.argumentsOf("playMedia_Index"), [[2]])
-        compare(main.currentPage, 1)
-        pages.forEach(function(name, index) { compare(findChild(main, name).visible, index === 1, name) })
-        verify(!findChild(main, "menu_Prof").enabled)
-        mouseClick(findChild(main, "functionButton1"))
-        compare(ui_View.calls.length, 1)
-        mouseClick(findChild(main, "functionButton3"))
-        compare(main.currentPage, 3)
-        verify(findChild(main, "menu_Prof").enabled)
-        tryCompare(findChild(main, "pageContent"), "x", 0)
-    }
-
-    // Only the page shown draws its pictures; the others wait with no skin.
+    // Only the shown page loads its pictures.
     function test_onlyTheShownPageHasPictures_data() {
         return [0, 1, 2, 3].map(function(page) { return { tag: "page " + page, page: page } })
     }
@@ -171,26 +141,5 @@ TestCase {
         pages.forEach(function(name, index) {
             compare(findChild(main, name).skinPath, index === data.page ? skin : "", name)
         })
-    }
-
-    function test_openPanelDisablesMenusAndPages() {
-        var main = enteredMain()
-        main.isPanelOpen = true
-        var dimmed = [findChild(main, "menu_Func"), findChild(main, "menu_Prof"), findChild(main, "pageContent").parent]
-        dimmed.forEach(function(item) {
-            verify(!item.enabled)
-            compare(item.opacity, 0.2)
-        })
-        mouseClick(findChild(main, "profileButton4"))
-        compare(ui_View.calls.length, 0)
-        main.isPanelOpen = false
-        dimmed.forEach(function(item) { verify(item.enabled) })
-    }
-
-    function test_keysRemembered() {
-        var main = createTemporaryObject(mainComponent, testCase)
-        main.msg_KB(true, 0x04)
-        main.msg_KB(false, 0x05)
-        compare(main.lastKeyCode, 0x04)
     }
 }

@@ -2,8 +2,8 @@ import QtQuick
 import QtTest
 
 // The root scene (main.qml) against the recording view: start-up order,
-// the opening and closing, the start-up sound, the panel's effect on the
-// rest, the busy lock, and the language reaching every visible text.
+// the closing, the panel's effect on the rest, the busy lock, and the
+// language reaching every visible text.
 TestCase {
     id: testCase
     name: "RootScene"
@@ -76,26 +76,11 @@ TestCase {
         var scene = makeScene()
         answer(shippedList)
         scene.initUI()
-        // The pages' own reads follow.
-        compare(ui_View.callNames().slice(0, 7), ["loadApConfig", "setEnableAudio", "chkLanguages", "getGlobalStrings",
-                                                  "getProductLayoutStrings_Q4", "getIsSkinShow", "loadDeviceApConfig"])
         compare(ui_View.argumentsOf("getProductLayoutStrings_Q4"), [["096000"]])
         compare(scene.phase, 1)
         verify(!scene.visible)
         compare(scene.globalSetting_stringList[114], "Я114")
         compare(scene.globalSetting_fontFamily, "DejaVu Sans")
-    }
-
-    function test_startUpSoundPlaysOnce() {
-        var scene = makeScene()
-        answer(shippedList)
-        scene.initUI()
-        ui_View.clear()
-        scene.run()
-        scene.run()
-        verify(scene.visible)
-        compare(ui_View.callNames(), ["playMedia_Index"])
-        compare(ui_View.argumentsOf("playMedia_Index"), [[1]])
     }
 
     // A run that comes first still applies the configuration's sound
@@ -109,29 +94,6 @@ TestCase {
         compare(ui_View.argumentsOf("setEnableAudio"), [[false]])
         verify(names.indexOf("setEnableAudio") < names.indexOf("playMedia_Index"))
         compare(scene.phase, 2)
-    }
-
-    // Logo in, then the background, then bars and menus, then the page.
-    function test_openingOrderWithAnimationOff() {
-        var scene = makeScene()
-        answer(withEntry(shippedList, 3, "1"))
-        scene.initUI()
-        compare(scene.animation_speed, 10)
-        var logo = findChild(scene, "logo")
-        var environment = findChild(scene, "environment")
-        var menuUp = findChild(scene, "menu_Up")
-        var content = findChild(scene, "pageContent")
-        var seen = {}
-        environment.opacityChanged.connect(function() { if (seen.logoY === undefined) seen.logoY = logo.y })
-        menuUp.yChanged.connect(function() { if (seen.backgroundOpacity === undefined) seen.backgroundOpacity = environment.opacity })
-        content.xChanged.connect(function() { if (seen.barY === undefined) seen.barY = menuUp.y })
-        scene.run()
-        tryVerify(function() { return scene.isOpened }, 5000)
-        compare(seen.logoY, 4)
-        compare(seen.backgroundOpacity, 1)
-        verify(seen.barY > -600)
-        compare(menuUp.y, 0)
-        compare(content.x, 0)
     }
 
     function test_panelDisablesTheRest() {
@@ -188,26 +150,6 @@ TestCase {
         compare(scene.isHelpLink(data.url), data.isHelp)
     }
 
-    // The logo plays sound 3; a link that is neither a web page nor the
-    // help page opens nothing; the help page goes to the controller, which
-    // knows where the working directory is.
-    function test_logo_data() {
-        return [
-            { tag: "a file link", link: "file:///bin/sh", opened: [] },
-            { tag: "the help page", link: "file:modules/help/index.html",
-              opened: ["openHelpPage(file:modules/help/index.html)"] }
-        ]
-    }
-
-    function test_logo(data) {
-        var scene = openedScene(withEntry(shippedList, 31, data.link))
-        ui_Ctl.clear()
-        mouseClick(findChild(scene, "logo"))
-        compare(ui_View.callNames(), ["playMedia_Index"])
-        compare(ui_View.argumentsOf("playMedia_Index"), [[3]])
-        compare(ui_Ctl.calls, data.opened)
-    }
-
     function test_keysReachTheMouseMainItem() {
         var scene = makeScene()
         var keys = createTemporaryObject(spyComponent, testCase, { target: scene, signalName: "msg_KB" })
@@ -216,14 +158,6 @@ TestCase {
         scene.detectMouse(true, 0xF0, 10, 10)
         compare(keys.count, 2)
         compare(findChild(scene, "main_Q4").lastKeyCode, 0x04)
-    }
-
-    function test_busyLock() {
-        var scene = makeScene()
-        scene.setProtectUI(30)
-        compare(ui_View.argumentsOf("setEnabled"), [[false]])
-        tryVerify(function() { return ui_View.enabled }, 3000)
-        compare(ui_View.argumentsOf("setEnabled"), [[false], [true]])
     }
 
     // The pages' own locks come first; the bar's holds last.

@@ -313,12 +313,17 @@ std::vector<std::string> HidrawBridge::addDevice(const Device& device) {
     return nodePaths;
 }
 
-// Every open file of the device hangs up and its waiting reads fail; the
-// nodes and sysfs entries go, so it is neither found nor opened again.
+// The nodes and sysfs entries go first, so a caller that sees the hang-up
+// no longer finds or opens the device; then every open file of the device
+// hangs up and its waiting reads fail.
 void HidrawBridge::unplugLocked(size_t device) {
+    for (const std::string& path : devicePaths.at(device))
+        umockdev_testbed_remove_device(testbed, path.c_str());
+    devicePaths.at(device).clear();
     for (const auto& node : nodes) {
         if (node->device != device || node->isGone) continue;
         node->isGone = true;
+        unlink((rootFolder + node->path).c_str());
         for (const auto& file : node->files) {
             if (file->isReadWaiting) umockdev_ioctl_client_complete(file->client, -1, EIO);
             file->isReadWaiting = false;
@@ -327,11 +332,7 @@ void HidrawBridge::unplugLocked(size_t device) {
         node->pollHandle = nullptr;
         close(node->master);  // POLLHUP on every open file
         node->master = -1;
-        unlink((rootFolder + node->path).c_str());
     }
-    for (const std::string& path : devicePaths.at(device))
-        umockdev_testbed_remove_device(testbed, path.c_str());
-    devicePaths.at(device).clear();
 }
 
 void HidrawBridge::setNodeMode(const std::string& nodePath, mode_t mode) {

@@ -100,18 +100,6 @@ private slots:
         }
     }
 
-    // The key matrix goes out whole; the profile keeps keys 0 to 125, each
-    // entry as the page gave it, and nothing else.
-    void keyMatrixKeptPerKey() {
-        Bench bench;
-        bench.wrappers.ui_0DH_SetKeyMatrix(counting(512));
-        const auto file = bench.profileFile();
-        QCOMPARE(file->allKeys().size(), 126);
-        QCOMPARE(file->value("keydefine/125").toStringList(),
-                 QStringList({"500", "501", "502", "503"}));
-        QVERIFY(!file->contains("keydefine/126"));
-    }
-
     // A profile switch reaches the keyboard (command 02 with the new
     // profile); the mouse keeps no selection of its own and is not told.
     void profileSwitchTellsTheKeyboardOnly_data() {
@@ -134,28 +122,6 @@ private slots:
                 if (report.direction == EmulatedHidDevice::Report::Direction::SetFeature)
                     received << hexBytes(report.bytes);
         QCOMPARE(received.join(""), sent);
-    }
-
-    // A keyboard just found hands its five pictures to the current profile;
-    // the mouse has none and nothing is written.
-    void syncCopiesTheKeyboardsPictures() {
-        for (const bool isKeyboardCurrent : {true, false}) {
-            Bench bench(isKeyboardCurrent);
-            EmulatedKeyboard::State state = bench.devices.keyboard.state();
-            for (size_t picture = 0; picture < state.pictures.size(); ++picture)
-                state.pictures[picture].fill(uint8_t(picture + 1));
-            bench.devices.keyboard.setState(state);
-            bench.wrappers.syncFW();
-            const auto file = bench.profileFile();
-            if (!isKeyboardCurrent) {
-                QVERIFY(file->allKeys().isEmpty());
-                continue;
-            }
-            QCOMPARE(file->allKeys().size(), 5);
-            for (int picture = 0; picture < 5; ++picture)
-                QCOMPARE(bench.wrappers.ui_92H_GetUserPicture(uchar(picture)),
-                         QVariantList(512, picture + 1));
-        }
     }
 
     // A list of the wrong length is fitted before it goes out: missing

@@ -72,8 +72,8 @@ private slots:
         QTest::newRow("nine codes, six stages")
             << 6 << QVariantList{0x102, 4, 69, 72, 0, 0, 0, 0, 9}
             << QVariantList{500, 1000, 1500, 2000, 0, 0} << "02 04 45 48 00 00 00 00";
-        QTest::newRow("two codes") << 2 << QVariantList{2, 4} << QVariantList{}
-                                   << "02 04 80 80 80 80 80 80";
+        QTest::newRow("two codes")
+            << 2 << QVariantList{2, 4} << QVariantList{} << "02 04 80 80 80 80 80 80";
     }
     void dpiCodes() {
         QFETCH(int, count);
@@ -81,7 +81,7 @@ private slots:
         QFETCH(QVariantList, values);
         QFETCH(QString, sent);
         Bench bench;
-        bench.settings.ui_11H_SetDPISet(count, codes, values);
+        bench.settings.ui_11H_SetDPISet(uchar(count), codes, values);
         QCOMPARE(bench.settings.ui_91H_GetDPISet(), values);
         QCOMPARE(hexBytes(bench.mouse().dpiCodes.data(), 8), sent);
     }
@@ -102,17 +102,6 @@ private slots:
         bench.settings.ui_10H_SetLED8StageColor(2, ids);
         QCOMPARE(bench.settings.ui_90H_GetLED8StageColor(2), ids);
         QCOMPARE(hexBytes(bench.mouse().logoColourIds.data(), 4), sent);
-    }
-
-    // The profile keeps the matrix four bytes to a button; the getter reads
-    // the mouse's own copy.
-    void keyMatrixAndReportRate() {
-        Bench bench;
-        bench.settings.ui_12H_SetKeyMatrix(numbers(0, 64));
-        QCOMPARE(bench.profile->value("keydefine_Q4/15").toList(), QVariantList({60, 61, 62, 63}));
-        QCOMPARE(bench.settings.ui_92H_GetKeyMatrix(), numbers(0, 64));
-        bench.settings.ui_01H_SetReportRate(4);
-        QCOMPARE(bench.settings.ui_81H_GetReportRate(), QVariant(4));
     }
 
     // A profile read from its file holds text, which the lighting and
@@ -188,17 +177,6 @@ private slots:
         QCOMPARE(bench.settings.getKeydefine(3), QVariantList({4, 5, 6, 7}));
         bench.link.link->swichCurDevice(1);
         QCOMPARE(bench.settings.getKeydefine(3), QVariantList({1, 0, 240, 0}));
-    }
-
-    // True only on OK, Cancel being the default; the box shows the loaded
-    // caption and text.
-    void foolProofing() {
-        Bench bench;
-        QVERIFY(!bench.settings.getMsgAns_FoolProofing());
-        bench.link.prompt.confirmAnswer = Prompt::Answer::Ok;
-        QVERIFY(bench.settings.getMsgAns_FoolProofing());
-        QCOMPARE(bench.link.prompt.boxes.at(1).caption, QString("Warning"));
-        QCOMPARE(bench.link.prompt.boxes.at(1).text, QString("Keep one primary button"));
     }
 };
 

@@ -77,12 +77,6 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
     }
 
-    void theSkinsDiffer() {
-        const QString modules = builtModulesFolder();
-        QVERIFY(QImage(modules + "/img/skin1/background.png") !=
-                QImage(modules + "/img/skin2/background.png"));
-    }
-
     // Macro files store labels: both tables must spell every key alike.
     // The one difference is "\ |", which the pages pair with 0x32.
     void keyTablesAgree() {

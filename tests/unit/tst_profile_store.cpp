@@ -40,17 +40,6 @@ private slots:
     }
     void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    void exportCopiesTheProfileFile() {
-        RecordingPrompt dialogs;
-        ProfileStore store(folder.path());
-        folder.write("export4.pf", QByteArray(4000, 'x'));  // replaced
-        for (int profile : {0, 9, 4}) {
-            dialogs.fileAnswer = folder.path(QStringLiteral("export%1.pf").arg(profile));
-            QVERIFY(store.saveProfile(profile, nullptr));
-            QCOMPARE(folder.read(dialogs.fileAnswer), profileText(profile + 1));
-        }
-    }
-
     void import_data() {
         QTest::addColumn<QString>("source");
         QTest::newRow("profile file") << "import.pf";

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRect>
 #include <QSettings>
 #include <QtTest>
 #include <functional>
@@ -99,15 +98,6 @@ private slots:
                    {"macro/10", QString()},
                    {"macro/11", QVariant()},
                };
-        QTest::newRow("other types")
-            << QByteArray()
-            << Changes{{"forms/bytes", QByteArray("ab\x01\x80z\xff", 6)},
-                       {"forms/rect", QRect(1, -2, 3, 4)},
-                       {"forms/size", QSize(5, 6)},
-                       {"forms/point", QPoint(-7, 8)},
-                       {"forms/date", QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5))},
-                       {"forms/map", QVariantMap{{"k", 1}}},
-                       {"forms/list of lists", QVariantList{QVariantList{1, 2}, "x"}}};
         QTest::newRow("keys and groups")
             << QByteArray()
             << Changes{{"top", 1},

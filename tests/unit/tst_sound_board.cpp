@@ -69,9 +69,6 @@ private slots:
         QTest::newRow("background after start-up, loops")
             << "play 1, finish 1, finish 0"
             << made(1) + effect(1) + made(0) + kBackground + kBackground;
-        QTest::newRow("other effects end")
-            << "play 2, play 3, play 4, finish 2, finish 3, finish 4"
-            << made(2) + effect(2) + made(3) + effect(3) + made(4) + effect(4);
         QTest::newRow("sound off stops the players made")
             << "play 0, play 4, off, clear, play 1"
             << made(0) + kBackground + made(4) + effect(4) + QStringList{"0 clear", "4 clear"};
@@ -100,42 +97,6 @@ private slots:
                 board.clearAllMedia();
         }
         QCOMPARE(log, expected);
-    }
-
-    // No sound device on the build machines: a shipped sound, named as the
-    // board names it (relative to the program's folder), must still run to
-    // its end (or give up) instead of blocking. Cut by clear(), it did not
-    // finish: nothing may follow it (the background would restart).
-    void mediaPlayerRunsHeadless() {
-        const QString wav = QFINDTESTDATA("../../data/modules/media/01.wav");
-        QVERIFY(!wav.isEmpty());
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(QFileInfo(wav).dir().absoluteFilePath("../..")));
-        MediaSoundPlayer player;
-        QMediaPlayer* media = player.mediaPlayer();
-        QSignalSpy finished(&player, &SoundPlayer::finished);
-        player.setSource(SoundBoard::sourceFor(1));
-        QDir::setCurrent(previous);
-        QCOMPARE(QFileInfo(media->source().toLocalFile()), QFileInfo(wav));
-        player.play();
-        QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty() || media->error() != QMediaPlayer::NoError,
-                                 20000);
-        if (finished.isEmpty()) qWarning() << "no playback:" << media->errorString();
-
-        // On a loaded machine the short sound may already have ended when
-        // the wait sees it playing: what counts is that nothing follows the
-        // clear().
-        player.setSource(QUrl::fromLocalFile(wav));
-        player.play();
-        QTRY_VERIFY_WITH_TIMEOUT(media->playbackState() == QMediaPlayer::PlayingState ||
-                                     media->mediaStatus() == QMediaPlayer::EndOfMedia ||
-                                     media->error() != QMediaPlayer::NoError,
-                                 20000);
-        player.clear();
-        const int finishedBeforeClear = int(finished.count());
-        QTest::qWait(2000);  // longer than the 1.3 s sound
-        QCOMPARE(int(finished.count()), finishedBeforeClear);
-        QVERIFY(media->source().isEmpty());
     }
 
     // While the back end loads a source, a new source or a clear() waits for
