@@ -112,6 +112,11 @@ void EmulatedHidDevice::unplugAfter(int count) {
     reportsBeforeUnplug = count;
 }
 
+void EmulatedHidDevice::unplugAfterReads(int count) {
+    std::lock_guard<std::mutex> lock(mutex);
+    readsBeforeUnplug = count;
+}
+
 void EmulatedHidDevice::setReadyDelay(std::chrono::milliseconds delay) {
     std::lock_guard<std::mutex> lock(mutex);
     readyDelay = delay;
@@ -258,6 +263,10 @@ int EmulatedHidDevice::takeReport(std::deque<PendingReport>& queue,
             const size_t count = std::min(length, bytes.size());
             std::memcpy(data, bytes.data(), count);
             record(Report::Direction::Read, isEventInterface, bytes.data(), count);
+            if (!isEventInterface && readsBeforeUnplug > 0 && --readsBeforeUnplug == 0) {
+                isUnplugged = true;
+                reportArrived.notify_all();
+            }
             return static_cast<int>(count);
         }
         if (milliseconds >= 0 && now >= deadline) return 0;

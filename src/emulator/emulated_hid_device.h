@@ -78,6 +78,10 @@ public:
     void failWritesAfter(int reports);
     // After n more reports received, the device is unplugged (-1: never).
     void unplugAfter(int reports);
+    // Once n more input reports of the command interface have been read,
+    // the device is unplugged (-1: never): a device that leaves the bus
+    // between two reports of a data phase, whatever the load.
+    void unplugAfterReads(int reads);
     // How long after a command the ready notification comes (12 ms unless
     // set; 0 answers at once).
     void setReadyDelay(std::chrono::milliseconds delay);
@@ -168,6 +172,7 @@ private:
     std::chrono::milliseconds inputReportDelay{0};
     int writesBeforeFailure = -1;
     int reportsBeforeUnplug = -1;
+    int readsBeforeUnplug = -1;
 
     std::deque<PendingReport> commandInput;
     std::deque<PendingReport> eventInput;
