@@ -124,6 +124,34 @@ private slots:
         QCOMPARE(received.join(""), sent);
     }
 
+    // A device check copies the keyboard's five pictures into the current
+    // profile; with the mouse current nothing is read or written.
+    void syncCopiesTheKeyboardPictures_data() {
+        QTest::addColumn<bool>("isKeyboardCurrent");
+        QTest::newRow("keyboard") << true;
+        QTest::newRow("mouse") << false;
+    }
+    void syncCopiesTheKeyboardPictures() {
+        QFETCH(bool, isKeyboardCurrent);
+        Bench bench(isKeyboardCurrent);
+        EmulatedKeyboard::State state = bench.devices.keyboard.state();
+        for (size_t index = 0; index < EmulatedKeyboard::kPictureCount; ++index)
+            state.pictures[index].fill(uint8_t(0x10 + index));
+        bench.devices.keyboard.setState(state);
+        bench.wrappers.syncFW();
+        const auto profile = bench.profileFile();
+        for (int index = 0; index < int(EmulatedKeyboard::kPictureCount); ++index) {
+            const QString key = "userPicture/" + QString::number(index);
+            if (!isKeyboardCurrent) {
+                QVERIFY(!profile->contains(key));
+                continue;
+            }
+            const QVariantList picture = profile->value(key).toList();
+            QCOMPARE(picture.size(), int(EmulatedKeyboard::kPictureLength));
+            QCOMPARE(picture.first().toInt(), 0x10 + index);
+            QCOMPARE(picture.last().toInt(), 0x10 + index);
+        }
+    }
     // A list of the wrong length is fitted before it goes out: missing
     // entries count as 0 on the keyboard and in the profile, extra ones are
     // dropped; each entry keeps the low 8 bits of its number. (The reports
