@@ -4,6 +4,7 @@
 #include <QString>
 #include <QThread>
 #include <atomic>
+#include <initializer_list>
 #include <memory>
 #include <thread>
 
@@ -175,6 +176,12 @@ private:
     enum class QueryOutcome { NotRun, Failed, Succeeded };
     QueryOutcome runQuery(const std::shared_ptr<DeviceCommand>& command, const char* failureLine,
                           uchar* callerBuffer = nullptr, int dataLength = 0);
+    // Runs a value query: its code and the caller's values go into the
+    // answer block first (the values at consecutive offsets from
+    // firstOffset), so an exchange that brings no answer changes nothing;
+    // the values are then read back from the same offsets.
+    void runValueQuery(const std::shared_ptr<DeviceCommand>& command, int firstOffset,
+                       std::initializer_list<uchar*> values);
     // The node a failed open left behind when the device still lists it: a
     // node the user may not open. Empty when nothing failed to open or the
     // device has gone.

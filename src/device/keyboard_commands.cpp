@@ -67,51 +67,33 @@ void Hid_Thread::hid_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar
     QThread::msleep(8);
 }
 
-// The value queries put their code and the caller's values into the answer
-// block first, so an exchange that brings no answer changes nothing.
-void Hid_Thread::hid_83H_GetKeyboardoption(uchar& byte1, uchar& byte2, uchar& byte3, uchar& byte4) {
-    const auto command = request(0x83);
-    const uchar prefill[9] = {0x00, 0x83, byte1, byte2, byte3, byte4, 0, 0, 0};
-    std::copy(prefill, prefill + 9, command->ansReport);
+void Hid_Thread::runValueQuery(const std::shared_ptr<DeviceCommand>& command, int firstOffset,
+                               std::initializer_list<uchar*> values) {
+    command->ansReport[1] = command->cmdReport[1];
+    int offset = firstOffset;
+    for (uchar* value : values) command->ansReport[offset++] = *value;
     runQuery(command, kQueryFailed);
-    byte1 = command->ansReport[2];
-    byte2 = command->ansReport[3];
-    byte3 = command->ansReport[4];
-    byte4 = command->ansReport[5];
+    offset = firstOffset;
+    for (uchar* value : values) *value = command->ansReport[offset++];
+}
+
+void Hid_Thread::hid_83H_GetKeyboardoption(uchar& byte1, uchar& byte2, uchar& byte3, uchar& byte4) {
+    runValueQuery(request(0x83), 2, {&byte1, &byte2, &byte3, &byte4});
 }
 
 void Hid_Thread::hid_84H_GetButtonSensitivity(uchar& sens1, uchar& sens2, uchar& sens3,
                                               uchar& sens4) {
-    const auto command = request(0x84);
-    const uchar prefill[9] = {0x00, 0x84, sens1, sens2, sens3, sens4, 0, 0, 0};
-    std::copy(prefill, prefill + 9, command->ansReport);
-    runQuery(command, kQueryFailed);
-    sens1 = command->ansReport[2];
-    sens2 = command->ansReport[3];
-    sens3 = command->ansReport[4];
-    sens4 = command->ansReport[5];
+    runValueQuery(request(0x84), 2, {&sens1, &sens2, &sens3, &sens4});
 }
 
 void Hid_Thread::hid_88H_GetLEDType(uchar& effect, uchar& speed, uchar& light, uchar& color,
                                     uchar& direction) {
-    const auto command = request(0x88);
     // Offset 2 is the option slot of 0x08 and is not returned.
-    const uchar prefill[9] = {0x00, 0x88, 0x00, effect, speed, light, color, direction, 0};
-    std::copy(prefill, prefill + 9, command->ansReport);
-    runQuery(command, kQueryFailed);
-    effect = command->ansReport[3];
-    speed = command->ansReport[4];
-    light = command->ansReport[5];
-    color = command->ansReport[6];
-    direction = command->ansReport[7];
+    runValueQuery(request(0x88), 3, {&effect, &speed, &light, &color, &direction});
 }
 
 void Hid_Thread::hid_89H_GetKeyboardMode(uchar& mode) {
-    const auto command = request(0x89);
-    command->ansReport[1] = 0x89;
-    command->ansReport[2] = mode;
-    runQuery(command, kQueryFailed);
-    mode = command->ansReport[2];
+    runValueQuery(request(0x89), 2, {&mode});
 }
 
 void Hid_Thread::hid_8DH_GetKeyMatrix(uchar* src512) {
@@ -132,10 +114,6 @@ void Hid_Thread::hid_92H_GetUserPicture(uchar index, uchar* src512) {
 
 void Hid_Thread::hid_94H_GetColor(uchar index, uchar& rValue, uchar& gValue, uchar& bValue) {
     const auto command = request(0x94, 0x00, index);
-    const uchar prefill[9] = {0x00, 0x94, 0x00, index, rValue, gValue, bValue, 0, 0};
-    std::copy(prefill, prefill + 9, command->ansReport);
-    runQuery(command, kQueryFailed);
-    rValue = command->ansReport[4];
-    gValue = command->ansReport[5];
-    bValue = command->ansReport[6];
+    command->ansReport[3] = index;
+    runValueQuery(command, 4, {&rValue, &gValue, &bValue});
 }
