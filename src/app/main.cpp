@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<HidBackend> backend = createBackend(commandLine.deviceChoice());
     int exitCode = kExitSuccess;
     {
-        Widget window;
+        Widget window(Widget::SceneStart::AfterShow);
         window.setDeviceBackend(backend.get());
         instance.raiseOnRequest(&window);
         bool isNonUsLayout = false;

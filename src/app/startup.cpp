@@ -9,6 +9,10 @@ bool startProgram(Widget& window) {
     window.checkDevice();
     if (!isDeviceOk) return false;
     window.showNormal();
+    // On screen first, then the scene: until run() the scene is invisible
+    // anyway, and a window that appears at once tells the user the program
+    // has started.
+    window.loadScene();
     window.startUi();
     // Shown before the event loop runs, so it is closed before the scene
     // starts moving.

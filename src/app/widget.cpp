@@ -7,10 +7,12 @@
 #include "ui/my_qquick_view.h"
 #include "ui/ui_controler.h"
 
-Widget::Widget(QWidget* parent) : QWidget(parent), services(&hidThread) {
+Widget::Widget(SceneStart sceneStart, QWidget* parent) : QWidget(parent), services(&hidThread) {
     hidThread.setOwner(this);
     controller = new Ui_Controler(services.forView(), &hidThread);
-    controller->setupUi(this);
+    controller->setupUi(this, sceneStart == SceneStart::AfterShow
+                                  ? Ui_Controler::SceneLoading::Later
+                                  : Ui_Controler::SceneLoading::WithWindow);
     pollTimer.setInterval(kPollInterval);
     pollTimer.setSingleShot(true);
     connect(&pollTimer, &QTimer::timeout, this, &Widget::checkDevice);
@@ -39,6 +41,10 @@ void Widget::notifyDeviceChange() {
 void Widget::checkDevice() {
     runDeviceCheck(hidThread);
     view()->syncFW();
+}
+
+void Widget::loadScene() {
+    controller->loadScene();
 }
 
 void Widget::startUi() {

@@ -31,11 +31,17 @@ class Widget : public QWidget, public DeviceLinkOwner {
 public:
     static constexpr int kPollInterval = 2048;
 
-    explicit Widget(QWidget* parent = nullptr);
+    // When the scene is built: with the window (what tests use), or once
+    // the window is on screen (the program: see startProgram).
+    enum class SceneStart { WithWindow, AfterShow };
+
+    explicit Widget(SceneStart sceneStart = SceneStart::WithWindow, QWidget* parent = nullptr);
     ~Widget() override;
 
     // The link's device back end (not owned); set before the first check.
     void setDeviceBackend(HidBackend* backend) { hidThread.setBackend(backend); }
+    // Builds the scene if the window was made without it; once.
+    void loadScene();
     void startUi();
     myQQuickView* view() const;
     Ui_Controler* controllerObject() const { return controller; }

@@ -17,7 +17,7 @@
 Ui_Controler::Ui_Controler(ViewServices viewServices, QObject* link, QObject* parent)
     : QObject(parent), services(viewServices), deviceLink(link) {}
 
-void Ui_Controler::setupUi(QWidget* hostWindow) {
+void Ui_Controler::setupUi(QWidget* hostWindow, SceneLoading loading) {
     if (hostWindow->objectName().isEmpty()) hostWindow->setObjectName("Widget");
     host = hostWindow;
     hostWindow->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
@@ -26,17 +26,25 @@ void Ui_Controler::setupUi(QWidget* hostWindow) {
     hostWindow->setStyleSheet("background:transparent;");
 
     sceneView = new myQQuickView(hostWindow, services);
-    myQQuickView* view = sceneView;
-    view->setObjectName("ui_View");
+    sceneView->setObjectName("ui_View");
+    // The scene's own size, so a window shown before its scene is built
+    // already has it.
+    sceneView->resize(kSceneSize);
+    hostWindow->resize(kSceneSize);
+    if (loading == SceneLoading::WithWindow) loadScene();
+    retranslateUi(hostWindow);
+}
+
+void Ui_Controler::loadScene() {
+    if (!sceneView || sceneView->rootObject()) return;
     // The whole scene is created here, before any context property exists:
     // the pages read the back end only from their initUI functions.
-    view->setSource(QUrl("qrc:/modules/qml/main.qml"));
-    QQmlContext* context = view->rootContext();
-    context->setContextProperty("ui_View", view);
+    sceneView->setSource(QUrl("qrc:/modules/qml/main.qml"));
+    QQmlContext* context = sceneView->rootContext();
+    context->setContextProperty("ui_View", sceneView);
     context->setContextProperty("hid", deviceLink);
     context->setContextProperty("ui_Ctl", this);
-    hostWindow->resize(view->size());
-    retranslateUi(hostWindow);
+    if (host) host->resize(sceneView->size());
 }
 
 void Ui_Controler::retranslateUi(QWidget* hostWindow) {

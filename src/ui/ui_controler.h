@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 
 #include "ui/view_services.h"
 
@@ -20,7 +21,14 @@ public:
     // QML as "hid". Neither is owned; both outlive the view.
     Ui_Controler(ViewServices services, QObject* deviceLink, QObject* parent = nullptr);
 
-    void setupUi(QWidget* host);
+    // Whether setupUi builds the scene too, or leaves it to loadScene() so
+    // that the window can be on screen while the scene is built.
+    enum class SceneLoading { WithWindow, Later };
+    static constexpr QSize kSceneSize{1000, 600};
+
+    void setupUi(QWidget* host, SceneLoading loading = SceneLoading::WithWindow);
+    // Builds the scene in the view and publishes the back end to it; once.
+    void loadScene();
     // The window title from "common/name" of the configuration; read only
     // at start-up.
     void retranslateUi(QWidget* host);

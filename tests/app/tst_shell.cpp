@@ -103,6 +103,30 @@ private slots:
         }
     }
 
+    // The program's own start: the window goes on screen before its scene
+    // is built, and a start that finds no mouse never builds the scene.
+    void sceneBuiltAfterShow_data() {
+        QTest::addColumn<bool>("isUnplugged");
+        QTest::newRow("mouse present") << false;
+        QTest::newRow("no mouse") << true;
+    }
+    void sceneBuiltAfterShow() {
+        QFETCH(bool, isUnplugged);
+        ShellFolder folder;
+        RecordingPrompt prompt;
+        EmulatedMouse mouse;
+        mouse.setUnplugged(isUnplugged);
+        Widget window(Widget::SceneStart::AfterShow);
+        window.setDeviceBackend(&mouse);
+        QCOMPARE(window.view()->rootObject(), nullptr);
+        QCOMPARE(window.size(), QSize(1000, 600));
+
+        QCOMPARE(startProgram(window), !isUnplugged);
+        QObject* root = window.view()->rootObject();
+        QCOMPARE(root != nullptr, !isUnplugged);
+        if (root) QTRY_COMPARE(root->property("phase").toInt(), 2);
+    }
+
     // A burst of device changes gives one check, 2048 ms after the last;
     // a mouse that is gone by then ends the program with the warning.
     void deviceChangesAreDebouncedAndRemovalCloses() {

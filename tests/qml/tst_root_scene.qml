@@ -96,6 +96,31 @@ TestCase {
         compare(scene.phase, 2)
     }
 
+    // With the animation off the scene opens in the run itself, every item
+    // already where the opening leaves it; with it on the opening takes its
+    // time.
+    function test_openingFollowsTheAnimationSwitch_data() {
+        return [
+            { tag: "off", entry: "1", isOpenedAtOnce: true },
+            { tag: "on", entry: "0", isOpenedAtOnce: false }
+        ]
+    }
+    function test_openingFollowsTheAnimationSwitch(data) {
+        var scene = makeScene()
+        answer(withEntry(shippedList, 3, data.entry))
+        scene.initUI()
+        scene.run()
+        compare(scene.isOpened, data.isOpenedAtOnce)
+        if (!data.isOpenedAtOnce)
+            return
+        compare(findChild(scene, "logo").y, 4)
+        compare(findChild(scene, "environment").opacity, 1)
+        compare(findChild(scene, "menu_Up").y, 0)
+        compare(findChild(scene, "pageContent").x, 0)
+        var menuFunc = findChild(scene, "menu_Func")
+        compare(menuFunc.x, 8)
+    }
+
     function test_panelDisablesTheRest() {
         var scene = openedScene()
         var dimmed = [findChild(scene, "menu_Down"), findChild(scene, "menu_Func"), findChild(scene, "menu_Prof"),

@@ -20,6 +20,9 @@ Item {
     property color globalSetting_color_enable: "#FFAAAAAA"
     property color globalSetting_color_disable: "#80FFFFFF"
     property int animation_speed: 800
+    // The animation switch sets the unit to 800 ms, or to 10 ms when it is
+    // off; off, the scene opens at once instead of in a few 10 ms frames.
+    readonly property bool isAnimationOn: animation_speed > 10
     property var globalSetting_stringList: builtInStrings
     property string globalSetting_fontFamily: "Arial"
     property string globalSetting_url: "file:modules/help/index.html"
@@ -92,6 +95,8 @@ Item {
         ui_View.playMedia_Index(1)
         root.visible = true
         openingAnimation.start()
+        if (!isAnimationOn)
+            openingAnimation.complete()
     }
 
     // Locks the whole view for interval ms (0: until the next pass of the
@@ -217,6 +222,7 @@ Item {
         fontFamily: root.globalSetting_fontFamily
         fontSize: root.globalSetting_size
         animationSpeed: root.animation_speed
+        isAnimationOn: root.isAnimationOn
         keyNames: keyCodeString
         isPanelOpen: root.isGlobalSettingShown
         onEntered: root.isOpened = true

@@ -20,6 +20,7 @@ Item {
     property string fontFamily: "Arial"
     property int fontSize: 11
     property int animationSpeed: 800
+    property bool isAnimationOn: true
     // The key table (KeyCodeString) the pages look labels up in.
     property var keyNames: null
     property bool isPanelOpen: false
@@ -95,9 +96,12 @@ Item {
         page_Sensor.translateStrings()
     }
 
-    // The entrance after the opening animation.
+    // The entrance after the opening animation; at once with the
+    // animation off.
     function enter() {
         entrance.start()
+        if (!isAnimationOn)
+            entrance.complete()
     }
 
     // A page draws its pictures only while it is the one shown: the hidden
