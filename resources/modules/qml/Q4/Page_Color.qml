@@ -155,8 +155,10 @@ Item {
         colorMaxStage: root.colorSlotCount
     }
 
+    // Decoded off the GUI thread while the rest of the scene is built.
     Image {
         anchors.fill: parent
+        asynchronous: true
         source: root.skinPath !== "" ? root.skinPath + "/list_center/fnColorBackground.png" : ""
     }
 

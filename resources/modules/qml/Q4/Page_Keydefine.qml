@@ -527,8 +527,10 @@ Item {
 
     // ---- The page.
 
+    // Decoded off the GUI thread while the rest of the scene is built.
     Image {
         anchors.fill: parent
+        asynchronous: true
         source: root.skinPath !== "" ? root.skinPath + "/list_center/fnKeydefineBackground.png" : ""
     }
 

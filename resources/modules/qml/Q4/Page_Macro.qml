@@ -416,8 +416,10 @@ Item {
         id: macroModel
     }
 
+    // Decoded off the GUI thread while the rest of the scene is built.
     Image {
         anchors.fill: parent
+        asynchronous: true
         source: root.skinPath !== "" ? root.skinPath + "/list_center/fnMacroBackground.png" : ""
     }
 

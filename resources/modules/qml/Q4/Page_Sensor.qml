@@ -362,8 +362,10 @@ Item {
         id: keyCodes
     }
 
+    // Decoded off the GUI thread while the rest of the scene is built.
     Image {
         anchors.fill: parent
+        asynchronous: true
         source: root.skinPath !== "" ? root.skinPath + "/list_center/fnCommonBackground.png" : ""
     }
 

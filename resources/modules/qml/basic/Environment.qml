@@ -13,9 +13,12 @@ Item {
 
     readonly property bool isCustomShown: isCustomBackground && custom.status === Image.Ready
 
+    // The two full-window pictures are the scene's largest: they are
+    // decoded off the GUI thread while the rest of the scene is built.
     Image {
         anchors.fill: parent
         visible: !root.isCustomShown
+        asynchronous: true
         source: root.skinPath !== "" ? root.skinPath + "/background.png" : ""
     }
 
@@ -38,6 +41,7 @@ Item {
 
     Image {
         anchors.fill: parent
+        asynchronous: true
         source: root.skinPath !== "" ? root.skinPath + "/frame/frameBackground.png" : ""
     }
 }

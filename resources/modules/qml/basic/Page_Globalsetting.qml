@@ -346,9 +346,10 @@ Item {
 
     // ---- The panel.
 
+    // Decoded only while the panel is shown: most starts never open it.
     Image {
         anchors.fill: parent
-        source: root.skinPath !== "" ? root.skinPath + "/list_center/globalsettingBackground.png" : ""
+        source: root.visible && root.skinPath !== "" ? root.skinPath + "/list_center/globalsettingBackground.png" : ""
     }
 
     Text {
