@@ -6,6 +6,7 @@
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 
@@ -71,9 +72,24 @@ bool SceneDriver::waitUntil(const std::function<bool()>& condition, int timeoutM
     return QTest::qWaitFor(condition, timeoutMilliseconds);
 }
 
+namespace {
+
+// The large pictures decode on a thread of their own; Image.Loading is 2.
+bool isPictureLoading(const QQuickItem* item) {
+    const QList<QQuickItem*> children = item->childItems();
+    return std::any_of(children.begin(), children.end(), [](const QQuickItem* child) {
+        return child->property("status").toInt() == 2 || isPictureLoading(child);
+    });
+}
+
+}  // namespace
+
 bool SceneDriver::waitForOpening(int timeoutMilliseconds) {
     return waitUntil(
-        [this] { return root() && root()->property("isOpened").toBool() && view->isEnabled(); },
+        [this] {
+            return root() && root()->property("isOpened").toBool() && view->isEnabled() &&
+                   !isPictureLoading(root());
+        },
         timeoutMilliseconds);
 }
 

@@ -25,7 +25,8 @@ public:
     // the middle). False when the item is missing or not clickable.
     bool click(const QString& name, Qt::MouseButton button = Qt::LeftButton,
                QPointF where = QPointF(0.5, 0.5));
-    // Waits for the opening animation to end and the view to be usable.
+    // Waits for the opening animation to end, the view to be usable and
+    // every picture to be decoded.
     bool waitForOpening(int timeoutMilliseconds = 20000);
     // Waits until the view is not locked and neither the panel nor a page
     // slides.
