@@ -72,8 +72,7 @@ struct Program : ProgramRun {
     }
 };
 
-// Every picture the scene asked for was loaded. The large ones decode on a
-// thread of their own, so callers wait for the list to empty.
+// Every picture the scene asked for was loaded.
 QStringList picturesNotLoaded(QQuickItem* item) {
     QStringList missing;
     for (QQuickItem* child : item->childItems()) {
@@ -125,7 +124,7 @@ private slots:
             for (int index = 0; index < SoundBoard::kPlayerCount; ++index)
                 QVERIFY(!program.window->view()->sounds().player(index));
         }
-        QTRY_COMPARE(picturesNotLoaded(program.driver->root()), QStringList());
+        QCOMPARE(picturesNotLoaded(program.driver->root()), QStringList());
         QCOMPARE(program.rootValue("animation_speed").toInt(), 800);
     }
 
@@ -163,7 +162,7 @@ private slots:
         QCOMPARE(program.rootValue("globalSetting_stringList").toStringList().value(29),
                  QString("ЯЗЫК"));
         QCOMPARE(quotedTexts(program.panelList()), quotedTexts(applied));
-        QTRY_COMPARE(picturesNotLoaded(program.driver->root()), QStringList());
+        QCOMPARE(picturesNotLoaded(program.driver->root()), QStringList());
     }
 
     // The profile menu: a switch sets nothing in the mouse; SAVE exports

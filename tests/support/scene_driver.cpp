@@ -10,6 +10,14 @@
 
 namespace {
 
+// The large pictures decode on a thread of their own; Image.Loading is 2.
+bool isPictureLoading(const QQuickItem* item) {
+    const QList<QQuickItem*> children = item->childItems();
+    return std::any_of(children.begin(), children.end(), [](const QQuickItem* child) {
+        return child->property("status").toInt() == 2 || isPictureLoading(child);
+    });
+}
+
 QQuickItem* findItem(QQuickItem* parent, const QString& name) {
     if (!parent) return nullptr;
     for (QQuickItem* child : parent->childItems()) {
@@ -71,18 +79,6 @@ bool SceneDriver::click(const QString& name, Qt::MouseButton button, QPointF whe
 bool SceneDriver::waitUntil(const std::function<bool()>& condition, int timeoutMilliseconds) {
     return QTest::qWaitFor(condition, timeoutMilliseconds);
 }
-
-namespace {
-
-// The large pictures decode on a thread of their own; Image.Loading is 2.
-bool isPictureLoading(const QQuickItem* item) {
-    const QList<QQuickItem*> children = item->childItems();
-    return std::any_of(children.begin(), children.end(), [](const QQuickItem* child) {
-        return child->property("status").toInt() == 2 || isPictureLoading(child);
-    });
-}
-
-}  // namespace
 
 bool SceneDriver::waitForOpening(int timeoutMilliseconds) {
     return waitUntil(
